@@ -1,0 +1,20 @@
+# Sourced by scripts/run and scripts/test.
+
+# The Debian/Ubuntu packages that building, testing and running the program need.
+KANDELO_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-ipafont-gothic)
+
+# Installs those of the given packages that are missing, through apt-get
+# (with sudo when not root). Nothing is installed when all are there.
+require_packages() {
+    local missing=() package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    echo "Installing missing packages: ${missing[*]}"
+    "${sudo[@]}" apt-get update
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "app/form.h"
+
+#include <QTimer>
+
+#include <memory>
+
+namespace kandelo::app {
+
+class App;
+
+// The hidden form that carries the program's timers. It is never shown; it is
+// loaded the first time one of its timers is touched.
+class FrmTimer final : public Form {
+public:
+    explicit FrmTimer(App& app);
+    ~FrmTimer() override;
+
+    // tmrInput: reopens the input dialog 50 ms after it was armed, once.
+    void armInput();
+    bool isInputArmed() const;
+
+private:
+    void createControls() override;
+    void destroyControls() override;
+    void showControls(bool) override {}
+
+    void tmrInput_Timer();
+
+    App& app_;
+    std::unique_ptr<QTimer> tmrInput_;
+};
+
+} // namespace kandelo::app

@@ -1,0 +1,23 @@
+#include "app/app.h"
+#include "app/message_box.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    // The program ends by its own rule: when no form is loaded and no handler
+    // runs, not when the last window closes (between two prompts none is open).
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    int exitCode = 0;
+    {
+        kandelo::app::ModalMessageBox messageBox;
+        kandelo::app::App app(messageBox);
+        QObject::connect(&app, &kandelo::app::App::ended, &application, &QCoreApplication::exit);
+        app.start();
+        exitCode = app.hasEnded() ? app.exitCode() : QApplication::exec();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return exitCode;
+}

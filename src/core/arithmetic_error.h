@@ -1,0 +1,21 @@
+#pragma once
+
+#include <stdexcept>
+
+namespace kandelo::core {
+
+// The one failure of the program's arithmetic. The start-up procedure and the
+// load of the capacitor sizing screen catch exactly this.
+class ArithmeticError : public std::runtime_error {
+public:
+    enum class Kind { DivisionByZero, NegativeSquareRoot, Overflow };
+
+    explicit ArithmeticError(Kind kind);
+
+    Kind kind() const noexcept { return kind_; }
+
+private:
+    Kind kind_;
+};
+
+} // namespace kandelo::core

@@ -1,0 +1,84 @@
+#include "core/number_parse.h"
+
+#include <charconv>
+#include <limits>
+#include <system_error>
+
+namespace kandelo::core {
+
+namespace {
+
+bool isSpace(char c) { return c == ' ' || c == '\t'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Length of the number at the start of text, 0 when there is none.
+std::size_t numberLength(std::string_view text)
+{
+    std::size_t i = 0;
+    if (i < text.size() && text[i] == '-')
+        ++i;
+    bool digits = false;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        if (isDigit(text[i]))
+            digits = true;
+        else if (text[i] == '.' && !point)
+            point = true;
+        else
+            break;
+    }
+    return digits ? i : 0;
+}
+
+struct Conversion {
+    double value = 0.0;
+    bool outOfRange = false;
+};
+
+Conversion convert(std::string_view number)
+{
+    Conversion c;
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), c.value, std::chars_format::fixed);
+    if (result.ec == std::errc::result_out_of_range) {
+        c.outOfRange = true;
+        // Too large when the whole part has a digit other than 0; otherwise too small to tell from 0.
+        const bool negative = number.front() == '-';
+        const auto whole = number.substr(negative ? 1 : 0, number.find('.') - (negative ? 1 : 0));
+        const bool large = whole.find_first_not_of('0') != std::string_view::npos;
+        const double magnitude = large ? std::numeric_limits<double>::infinity() : 0.0;
+        c.value = negative ? -magnitude : magnitude;
+    }
+    return c;
+}
+
+std::string_view skipSpaces(std::string_view text)
+{
+    while (!text.empty() && isSpace(text.front()))
+        text.remove_prefix(1);
+    return text;
+}
+
+} // namespace
+
+double leadingNumber(std::string_view text)
+{
+    text = skipSpaces(text);
+    const auto length = numberLength(text);
+    return length == 0 ? 0.0 : convert(text.substr(0, length)).value;
+}
+
+std::optional<double> parseNumber(std::string_view text)
+{
+    text = skipSpaces(text);
+    while (!text.empty() && isSpace(text.back()))
+        text.remove_suffix(1);
+    const auto length = numberLength(text);
+    if (length == 0 || length != text.size())
+        return std::nullopt;
+    const auto c = convert(text);
+    if (c.outOfRange)
+        return std::nullopt;
+    return c.value;
+}
+
+} // namespace kandelo::core

@@ -1,0 +1,593 @@
+#include "app/app.h"
+#include "app/frmtimer.h"
+#include "app/twips.h"
+#include "input/frminputbox.h"
+#include "pf/frmpf.h"
+#include "support/recording_message_box.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+using namespace kandelo;
+using app::InputMode;
+
+namespace {
+
+const QColor White(255, 255, 255);
+const QColor LightGrey(224, 224, 224);
+
+const QString ZeroEntry = QStringLiteral("ゼロ以外の数字を何か入力してください！");
+const QString NotNumeric = QStringLiteral("数字以外が入力されています！");
+const QString NegativeEntry = QStringLiteral("マイナスでない半角数字を入力してください！");
+const QString NonNumericKey = QStringLiteral("半角数字を入力してください！");
+const QString PfOutOfRange = QStringLiteral("0 以上 100未満としてください！");
+const QString TargetOutOfRange = QStringLiteral("現状の力率以上で、かつ100以下の半角数字を入力してください！");
+
+// An input dialog whose load step fails after it has prepared the prompt.
+class FailingInputBox : public input::FrmInputBox {
+public:
+    using FrmInputBox::FrmInputBox;
+
+protected:
+    void formLoad() override
+    {
+        FrmInputBox::formLoad();
+        throw std::runtime_error("load failed");
+    }
+};
+
+// One run of the program, started as the user starts it.
+struct Session {
+    explicit Session(app::App::InputBoxFactory factory = {})
+        : app(messages, std::move(factory))
+    {
+        app.start();
+        if (dialog())
+            activeWindow = QTest::qWaitForWindowActive(dialog());
+    }
+
+    QWidget* dialog() { return app.frmInputBox().window(); }
+    template <typename T> T* control(const char* name)
+    {
+        QWidget* window = dialog();
+        return window ? window->findChild<T*>(QLatin1String(name)) : nullptr;
+    }
+    QLineEdit* text1() { return control<QLineEdit>("Text1"); }
+    QLineEdit* txtPf() { return control<QLineEdit>("txtPf"); }
+    QLabel* label1() { return control<QLabel>("Label1"); }
+    QPushButton* ok() { return control<QPushButton>("OKButton"); }
+    QPushButton* cancel() { return control<QPushButton>("CancelButton"); }
+
+    QStringList openForms()
+    {
+        QStringList names;
+        for (std::size_t i = 0; i < app.forms().count(); ++i)
+            names << QString::fromStdString(app.forms().at(i).name());
+        return names;
+    }
+
+    bool showsPrompt(const QString& prompt)
+    {
+        return dialog() && dialog()->isVisible() && label1()->text() == prompt;
+    }
+
+    // Types the figure, presses OK and waits until the dialog asks for the next one.
+    void enter(const QString& figure, const QString& nextPrompt)
+    {
+        QTest::keyClicks(text1(), figure);
+        QTest::mouseClick(ok(), Qt::LeftButton);
+        QTRY_VERIFY(showsPrompt(nextPrompt));
+        QVERIFY(QTest::qWaitForWindowActive(dialog()));
+    }
+
+    RecordingMessageBox messages;
+    app::App app;
+    bool activeWindow = false;
+    QSignalSpy ended{&app, &app::App::ended};
+};
+
+const QString KwhPrompt = QStringLiteral("      有効電力量 kWh は？");
+const QString KvarhPrompt = QStringLiteral("      無効電力量 kvarh は？");
+const QString HoursPrompt = QStringLiteral("   入力した電力量の積算時間(H) は？");
+const QString TargetPrompt = QStringLiteral("          目標力率％ は？");
+
+QColor background(const QLineEdit* box) { return box->palette().color(QPalette::Base); }
+
+int outerHeight(int twips) { return app::clientHeightForOuterTwips(twips); }
+
+} // namespace
+
+Q_DECLARE_METATYPE(InputMode)
+
+class TestInputDialog : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+
+    void startShowsOnlyTheActiveEnergyPrompt();
+    void layoutFollowsTheDesign();
+    void activeEnergyReopensTheDialogForReactiveEnergy();
+    void okRefusals_data();
+    void okRefusals();
+    void pastedFiguresThatNoKeyCouldType_data();
+    void pastedFiguresThatNoKeyCouldType();
+    void minusKeyIsForReactiveEnergyOnly();
+    void refusedKeysEmptyTheBox_data();
+    void refusedKeysEmptyTheBox();
+    void tabMovesFocusWithoutTheRules();
+    void enterMovesToOkAndSecondEnterStores();
+    void powerFactorEntryGivesReactiveEnergy();
+    void powerFactorOfHundredIsRefusedOnThirdDigit();
+    void enteringText1AgainEmptiesBothBoxes();
+    void hoursStepExplainsHoursAndAsksForTarget();
+    void targetBelowPresentOrAbove100IsRefused();
+    void cancelAtFirstPromptEndsTheProgram();
+    void cancelWithPowerFactorScreenHiddenEndsTheProgram();
+    void closeBoxActsLikeCancel();
+    void failingFirstLoadReportsAndEnds();
+    void failureEscapingAHandlerIsReportedAndEnds();
+    void boxesAreNamedAfterTheirCaptions();
+};
+
+void TestInputDialog::cleanup()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TestInputDialog::startShowsOnlyTheActiveEnergyPrompt()
+{
+    Session s;
+    QVERIFY(s.activeWindow);
+    QCOMPARE(s.openForms(), QStringList{"frmInputBox"});
+    QVERIFY(s.dialog()->isVisible());
+    QVERIFY(!s.app.frmPf().isLoaded());
+    QVERIFY(!s.app.frmTimer().isLoaded());
+    QCOMPARE(s.app.strInputMode, InputMode::Kwh);
+    QCOMPARE(s.label1()->text(), KwhPrompt);
+    QCOMPARE(s.dialog()->height(), outerHeight(2520));
+    QCOMPARE(s.dialog()->windowTitle(), QStringLiteral("KandeloVer1.2"));
+    QVERIFY(!s.control<QLabel>("Label2")->isVisible());
+    QVERIFY(!s.txtPf()->isVisible());
+    QVERIFY(!s.control<QLabel>("Label3")->isVisible());
+    QVERIFY(s.text1()->text().isEmpty());
+    QTRY_VERIFY(s.text1()->hasFocus());
+    QCOMPARE(background(s.text1()), White);
+    QCOMPARE(background(s.txtPf()), LightGrey);
+    QVERIFY(s.messages.texts.isEmpty());
+    QVERIFY(s.ended.isEmpty());
+}
+
+void TestInputDialog::layoutFollowsTheDesign()
+{
+    Session s;
+    QCOMPARE(s.dialog()->width(), app::twipsToPixels(7125));
+    QCOMPARE(s.text1()->geometry(), app::twipsRect(4680, 240, 2055, 375));
+    QCOMPARE(s.ok()->geometry(), app::twipsRect(5160, 840, 1215, 480));
+    QCOMPARE(s.cancel()->geometry(), app::twipsRect(5160, 1440, 1215, 480));
+    QCOMPARE(s.control<QLabel>("Label2")->geometry(), app::twipsRect(960, 2160, 3255, 255));
+    QCOMPARE(s.txtPf()->geometry(), app::twipsRect(4200, 2100, 1335, 375));
+    QCOMPARE(s.ok()->text(), QStringLiteral("OK"));
+    QCOMPARE(s.cancel()->text(), QStringLiteral("ｷｬﾝｾﾙ"));
+    QCOMPARE(s.control<QLabel>("Label2")->text(), QStringLiteral("力率で計算する場合　力率（％）："));
+    QCOMPARE(s.text1()->alignment(), Qt::AlignCenter);
+
+    // The prompt sits left of the entry box, at its design top.
+    QVERIFY(s.label1()->geometry().right() < s.text1()->x());
+    QCOMPARE(s.label1()->y(), app::twipsToPixels(360));
+
+    QCOMPARE(s.text1()->font().family(), QStringLiteral("IPAPGothic"));
+    QCOMPARE(s.text1()->font().pointSizeF(), 12.0);
+    QCOMPARE(s.control<QLabel>("Label2")->font().pointSizeF(), 11.25);
+    QCOMPARE(QFontInfo(s.label1()->font()).family(), QStringLiteral("IPAPGothic"));
+
+    QVERIFY(!s.ok()->isDefault());
+    QVERIFY(!s.cancel()->isDefault());
+    QVERIFY(!s.text1()->testAttribute(Qt::WA_InputMethodEnabled));
+    QVERIFY(!s.txtPf()->testAttribute(Qt::WA_InputMethodEnabled));
+
+    QCOMPARE(s.text1()->nextInFocusChain(), s.ok());
+    QCOMPARE(s.ok()->nextInFocusChain(), s.cancel());
+}
+
+void TestInputDialog::activeEnergyReopensTheDialogForReactiveEnergy()
+{
+    Session s;
+    QTest::keyClicks(s.text1(), QStringLiteral("1000"));
+    QTest::mouseClick(s.ok(), Qt::LeftButton);
+
+    // The dialog is gone and the timer armed; nothing is on the screen for 50 ms.
+    QVERIFY(!s.dialog());
+    QCOMPARE(s.openForms(), QStringList{"frmTimer"});
+    QVERIFY(s.app.frmTimer().isInputArmed());
+    QCOMPARE(s.app.frmPf().intKwh, 1000.0);
+    QVERIFY(!s.app.frmPf().isLoaded());
+    QCOMPARE(s.app.strInputMode, InputMode::Kvarh);
+
+    QTRY_VERIFY(s.showsPrompt(KvarhPrompt));
+    QCOMPARE(s.openForms(), (QStringList{"frmTimer", "frmInputBox"}));
+    QVERIFY(!s.app.frmTimer().isInputArmed());
+    QVERIFY(!s.app.frmTimer().isVisible());
+    QCOMPARE(s.dialog()->height(), outerHeight(3100));
+    QVERIFY(s.control<QLabel>("Label2")->isVisible());
+    QVERIFY(s.txtPf()->isVisible());
+    QVERIFY(!s.control<QLabel>("Label3")->isVisible());
+    QVERIFY(s.text1()->text().isEmpty());
+
+    // One arming, one reopening.
+    const QPointer<QWidget> reopened = s.dialog();
+    QTest::qWait(200);
+    QCOMPARE(s.dialog(), reopened.data());
+    QVERIFY(s.ended.isEmpty());
+}
+
+void TestInputDialog::okRefusals_data()
+{
+    QTest::addColumn<InputMode>("mode");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+    for (const auto& [name, mode] : {std::pair{"active energy", InputMode::Kwh}, std::pair{"reactive energy", InputMode::Kvarh},
+                                     std::pair{"hours", InputMode::Hours}}) {
+        QTest::addRow("%s: nothing", name) << mode << QString() << ZeroEntry;
+        QTest::addRow("%s: 0", name) << mode << "0" << ZeroEntry;
+        QTest::addRow("%s: 0.000", name) << mode << "0.000" << ZeroEntry;
+        QTest::addRow("%s: 1.2.3", name) << mode << "1.2.3" << NotNumeric;
+        QTest::addRow("%s: a lone point", name) << mode << "." << ZeroEntry;
+    }
+    QTest::newRow("reactive energy: lone minus") << InputMode::Kvarh << "-" << ZeroEntry;
+    QTest::newRow("reactive energy: 5-") << InputMode::Kvarh << "5-" << NotNumeric;
+}
+
+void TestInputDialog::okRefusals()
+{
+    QFETCH(InputMode, mode);
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    Session s;
+    if (mode == InputMode::Kvarh)
+        s.enter(QStringLiteral("1000"), KvarhPrompt);
+    if (mode == InputMode::Hours) {
+        s.app.run([&] {
+            s.app.frmInputBox().unload();
+            s.app.strInputMode = InputMode::Hours;
+            s.app.frmInputBox().show();
+        });
+        QVERIFY(QTest::qWaitForWindowActive(s.dialog()));
+    }
+    const auto formsBefore = s.openForms();
+    const double kwhBefore = s.app.frmPf().intKwh;
+
+    QTest::keyClicks(s.text1(), typed);
+    QCOMPARE(s.text1()->text(), typed);
+    QTest::mouseClick(s.ok(), Qt::LeftButton);
+
+    QCOMPARE(s.messages.texts, QStringList{message});
+    QVERIFY(s.text1()->hasFocus());
+    QVERIFY(s.text1()->text().isEmpty());
+    QCOMPARE(s.openForms(), formsBefore);
+    QCOMPARE(s.app.strInputMode, mode);
+    QCOMPARE(s.app.frmPf().intKwh, kwhBefore);
+    QCOMPARE(s.app.frmPf().intKvarh, 0.0);
+    QCOMPARE(s.app.frmPf().intHours, 0.0);
+    QVERIFY(!s.app.frmTimer().isInputArmed());
+}
+
+void TestInputDialog::pastedFiguresThatNoKeyCouldType_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("negative energy") << "-1000" << NegativeEntry;
+    QTest::newRow("beyond a double") << QString(400, '9') << NotNumeric;
+    QTest::newRow("full-width digits") << QStringLiteral("１０００") << ZeroEntry;
+    QTest::newRow("grouped") << "1,000" << NotNumeric;
+    QTest::newRow("exponent") << "1e3" << NotNumeric;
+}
+
+void TestInputDialog::pastedFiguresThatNoKeyCouldType()
+{
+    QFETCH(QString, pasted);
+    QFETCH(QString, message);
+    Session s;
+    QGuiApplication::clipboard()->setText(pasted);
+    s.text1()->paste();
+    QCOMPARE(s.text1()->text(), pasted);
+    QTest::mouseClick(s.ok(), Qt::LeftButton);
+    QCOMPARE(s.messages.texts, QStringList{message});
+    QVERIFY(s.text1()->text().isEmpty());
+    QCOMPARE(s.app.frmPf().intKwh, 0.0);
+    QCOMPARE(s.openForms(), QStringList{"frmInputBox"});
+}
+
+void TestInputDialog::minusKeyIsForReactiveEnergyOnly()
+{
+    Session s;
+    QTest::keyClicks(s.text1(), QStringLiteral("12"));
+    QTest::keyClick(s.text1(), Qt::Key_Minus);
+    QCOMPARE(s.messages.texts, QStringList{NegativeEntry});
+    QVERIFY(s.text1()->text().isEmpty());
+    QTest::keyClick(s.text1(), Qt::Key_Minus, Qt::KeypadModifier);
+    QCOMPARE(s.messages.texts.size(), 2);
+    QVERIFY(s.text1()->text().isEmpty());
+    s.messages.texts.clear();
+
+    s.enter(QStringLiteral("1000"), KvarhPrompt);
+    QTest::keyClick(s.text1(), Qt::Key_Minus);
+    QTest::keyClicks(s.text1(), QStringLiteral("250"));
+    QCOMPARE(s.text1()->text(), QStringLiteral("-250"));
+    QTest::mouseClick(s.ok(), Qt::LeftButton);
+    QVERIFY(s.messages.texts.isEmpty());
+    QCOMPARE(s.app.frmPf().intKvarh, -250.0);
+    QVERIFY(s.app.frmPf().isVisible());
+    QCOMPARE(s.openForms(), (QStringList{"frmTimer", "frmPf"}));
+}
+
+void TestInputDialog::refusedKeysEmptyTheBox_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("refusals");
+    QTest::newRow("letter") << int(Qt::Key_A) << int(Qt::NoModifier) << 1;
+    QTest::newRow("shift") << int(Qt::Key_Shift) << int(Qt::NoModifier) << 1;
+    QTest::newRow("control") << int(Qt::Key_Control) << int(Qt::NoModifier) << 1;
+    // Control goes down first and is refused, then V is.
+    QTest::newRow("paste shortcut") << int(Qt::Key_V) << int(Qt::ControlModifier) << 2;
+    QTest::newRow("shifted digit") << int(Qt::Key_Exclam) << int(Qt::ShiftModifier) << 2;
+    QTest::newRow("space") << int(Qt::Key_Space) << int(Qt::NoModifier) << 1;
+    QTest::newRow("delete") << int(Qt::Key_Delete) << int(Qt::NoModifier) << 1;
+    QTest::newRow("left arrow") << int(Qt::Key_Left) << int(Qt::NoModifier) << 1;
+    QTest::newRow("escape") << int(Qt::Key_Escape) << int(Qt::NoModifier) << 1;
+    QTest::newRow("comma") << int(Qt::Key_Comma) << int(Qt::NoModifier) << 1;
+    QTest::newRow("plus") << int(Qt::Key_Plus) << int(Qt::NoModifier) << 1;
+}
+
+void TestInputDialog::refusedKeysEmptyTheBox()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, refusals);
+    Session s;
+    s.enter(QStringLiteral("1000"), KvarhPrompt);
+    for (QLineEdit* box : {s.text1(), s.txtPf()}) {
+        s.messages.texts.clear();
+        box->setFocus();
+        QTest::keyClicks(box, QStringLiteral("12"));
+        QTest::keyClick(box, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(s.messages.texts, QStringList(refusals, NonNumericKey));
+        QVERIFY(box->text().isEmpty());
+    }
+}
+
+void TestInputDialog::tabMovesFocusWithoutTheRules()
+{
+    Session s;
+    QTRY_VERIFY(s.text1()->hasFocus());
+    QTest::keyClicks(s.text1(), QStringLiteral("5"));
+    QTest::keyClick(s.text1(), Qt::Key_Tab);
+    QVERIFY(s.ok()->hasFocus());
+    QTest::keyClick(s.ok(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QVERIFY(s.text1()->hasFocus());
+    QVERIFY(s.messages.texts.isEmpty());
+    // Entering Text1 again starts a fresh entry.
+    QVERIFY(s.text1()->text().isEmpty());
+
+    // Keypad digits and the keypad point are numbers too.
+    QTest::keyClick(s.text1(), Qt::Key_1, Qt::KeypadModifier);
+    QTest::keyClick(s.text1(), Qt::Key_Period, Qt::KeypadModifier);
+    QTest::keyClick(s.text1(), Qt::Key_5, Qt::KeypadModifier);
+    QTest::keyClick(s.text1(), Qt::Key_NumLock, Qt::KeypadModifier);
+    QTest::keyClick(s.text1(), Qt::Key_Backspace);
+    QCOMPARE(s.text1()->text(), QStringLiteral("1."));
+    QVERIFY(s.messages.texts.isEmpty());
+}
+
+void TestInputDialog::enterMovesToOkAndSecondEnterStores()
+{
+    Session s;
+    QTest::keyClicks(s.text1(), QStringLiteral("1000"));
+    QTest::keyClick(s.text1(), Qt::Key_Return);
+    QVERIFY(s.ok()->hasFocus());
+    QCOMPARE(s.text1()->text(), QStringLiteral("1000"));
+    QCOMPARE(s.app.frmPf().intKwh, 0.0);
+    QVERIFY(s.dialog());
+
+    QTest::keyClick(s.ok(), Qt::Key_Return);
+    QCOMPARE(s.app.frmPf().intKwh, 1000.0);
+    QVERIFY(!s.dialog());
+    QTRY_VERIFY(s.showsPrompt(KvarhPrompt));
+
+    // The keypad Enter and the Space bar do the same.
+    QVERIFY(QTest::qWaitForWindowActive(s.dialog()));
+    QTest::keyClicks(s.text1(), QStringLiteral("484.3"));
+    QTest::keyClick(s.text1(), Qt::Key_Enter, Qt::KeypadModifier);
+    QVERIFY(s.ok()->hasFocus());
+    QTest::keyClick(s.ok(), Qt::Key_Space);
+    QCOMPARE(s.app.frmPf().intKvarh, 484.3);
+    QVERIFY(s.messages.texts.isEmpty());
+}
+
+void TestInputDialog::powerFactorEntryGivesReactiveEnergy()
+{
+    Session s;
+    s.enter(QStringLiteral("1000"), KvarhPrompt);
+    QTest::keyClicks(s.text1(), QStringLiteral("9"));
+    QTest::mouseClick(s.txtPf(), Qt::LeftButton);
+    QVERIFY(s.txtPf()->hasFocus());
+    QCOMPARE(background(s.text1()), LightGrey);
+    QCOMPARE(background(s.txtPf()), White);
+    QVERIFY(s.text1()->text().isEmpty());
+
+    QTest::keyClicks(s.txtPf(), QStringLiteral("80"));
+    QCOMPARE(s.text1()->text(), QStringLiteral(" 750"));
+    QCOMPARE(s.txtPf()->text(), QStringLiteral("80"));
+
+    QTest::mouseClick(s.ok(), Qt::LeftButton);
+    QVERIFY(s.messages.texts.isEmpty());
+    QCOMPARE(s.app.frmPf().intKvarh, 750.0);
+    QVERIFY(!s.dialog());
+    QVERIFY(s.app.frmPf().isVisible());
+    QCOMPARE(s.openForms(), (QStringList{"frmTimer", "frmPf"}));
+}
+
+void TestInputDialog::powerFactorOfHundredIsRefusedOnThirdDigit()
+{
+    Session s;
+    s.enter(QStringLiteral("1000"), KvarhPrompt);
+    QTest::mouseClick(s.txtPf(), Qt::LeftButton);
+    QTest::keyClicks(s.txtPf(), QStringLiteral("10"));
+    QVERIFY(s.messages.texts.isEmpty());
+    QVERIFY(!s.text1()->text().isEmpty());
+
+    QTest::keyClicks(s.txtPf(), QStringLiteral("0"));
+    QCOMPARE(s.messages.texts, QStringList{PfOutOfRange});
+    QVERIFY(s.txtPf()->text().isEmpty());
+    QVERIFY(s.text1()->text().isEmpty());
+
+    QTest::keyClicks(s.txtPf(), QStringLiteral("99.9"));
+    QCOMPARE(s.messages.texts.size(), 1);
+    QCOMPARE(s.txtPf()->text(), QStringLiteral("99.9"));
+    QCOMPARE(s.text1()->text(), QStringLiteral(" 44.7549327449585"));
+}
+
+void TestInputDialog::enteringText1AgainEmptiesBothBoxes()
+{
+    Session s;
+    s.enter(QStringLiteral("1000"), KvarhPrompt);
+    QTest::mouseClick(s.txtPf(), Qt::LeftButton);
+    QTest::keyClicks(s.txtPf(), QStringLiteral("80"));
+    QCOMPARE(s.text1()->text(), QStringLiteral(" 750"));
+
+    QTest::mouseClick(s.text1(), Qt::LeftButton);
+    QVERIFY(s.text1()->hasFocus());
+    QVERIFY(s.text1()->text().isEmpty());
+    QVERIFY(s.txtPf()->text().isEmpty());
+    QCOMPARE(background(s.text1()), White);
+    QCOMPARE(background(s.txtPf()), LightGrey);
+    QVERIFY(s.messages.texts.isEmpty());
+}
+
+void TestInputDialog::hoursStepExplainsHoursAndAsksForTarget()
+{
+    Session s;
+    s.app.run([&] {
+        s.app.frmInputBox().unload();
+        s.app.strInputMode = InputMode::Hours;
+        s.app.frmInputBox().show();
+    });
+    QVERIFY(QTest::qWaitForWindowActive(s.dialog()));
+    QCOMPARE(s.label1()->text(), HoursPrompt);
+    QVERIFY(s.dialog()->height() >= outerHeight(3400));
+    auto* label3 = s.control<QLabel>("Label3");
+    QVERIFY(label3->isVisible());
+    QVERIFY(label3->text().startsWith(QStringLiteral("電力会社の一日の力率計測時間帯が８：００～２２：００(１４Ｈ)の場合\r\n\r\n")));
+    QVERIFY(label3->text().endsWith(QStringLiteral("       ３１日: ４３４H")));
+    QCOMPARE(label3->pos(), app::twipsRect(360, 960, 0, 0).topLeft());
+    QCOMPARE(label3->width(), app::twipsToPixels(4455));
+    QVERIFY(label3->geometry().bottom() < s.dialog()->height());
+    QVERIFY(!s.txtPf()->isVisible());
+
+    s.enter(QStringLiteral("392.5"), TargetPrompt);
+    QCOMPARE(s.app.frmPf().intHours, 392.5);
+    QCOMPARE(s.app.strInputMode, InputMode::TargetPf);
+    QCOMPARE(s.dialog()->height(), outerHeight(2520));
+    QVERIFY(!s.control<QLabel>("Label3")->isVisible());
+}
+
+void TestInputDialog::targetBelowPresentOrAbove100IsRefused()
+{
+    Session s;
+    s.app.frmPf().intPf = 90.00078;
+    s.app.run([&] {
+        s.app.frmInputBox().unload();
+        s.app.strInputMode = InputMode::TargetPf;
+        s.app.frmInputBox().show();
+    });
+    QVERIFY(QTest::qWaitForWindowActive(s.dialog()));
+    for (const QString& target : {QStringLiteral("100.5"), QStringLiteral("90"), QStringLiteral("101")}) {
+        s.messages.texts.clear();
+        QTest::keyClicks(s.text1(), target);
+        QTest::mouseClick(s.ok(), Qt::LeftButton);
+        QCOMPARE(s.messages.texts, QStringList{TargetOutOfRange});
+        QVERIFY(s.text1()->text().isEmpty());
+        QVERIFY(s.text1()->hasFocus());
+        QCOMPARE(s.app.frmPf().intTargetPf, 0.0);
+        QCOMPARE(s.app.strInputMode, InputMode::TargetPf);
+    }
+}
+
+void TestInputDialog::cancelAtFirstPromptEndsTheProgram()
+{
+    Session s;
+    QTest::mouseClick(s.cancel(), Qt::LeftButton);
+    QVERIFY(s.openForms().isEmpty());
+    QCOMPARE(s.ended.count(), 1);
+    QCOMPARE(s.ended.first().first().toInt(), 0);
+    QVERIFY(!s.app.frmPf().isLoaded());
+}
+
+void TestInputDialog::cancelWithPowerFactorScreenHiddenEndsTheProgram()
+{
+    Session s;
+    s.enter(QStringLiteral("1000"), KvarhPrompt);
+    // The screen sequence of the improvement path: frmPf loaded and hidden, the dialog in front.
+    s.app.run([&] {
+        s.app.frmPf().show();
+        s.app.frmInputBox().unload();
+        s.app.strInputMode = InputMode::Hours;
+        s.app.frmPf().hide();
+        s.app.frmInputBox().show();
+    });
+    QCOMPARE(s.openForms(), (QStringList{"frmTimer", "frmPf", "frmInputBox"}));
+    QTest::mouseClick(s.cancel(), Qt::LeftButton);
+    QVERIFY(s.openForms().isEmpty());
+    QCOMPARE(s.ended.count(), 1);
+}
+
+void TestInputDialog::closeBoxActsLikeCancel()
+{
+    Session s;
+    s.enter(QStringLiteral("1000"), KvarhPrompt);
+    QCOMPARE(s.openForms(), (QStringList{"frmTimer", "frmInputBox"}));
+    QVERIFY(s.dialog()->close() == false); // the form closes itself
+    QVERIFY(s.openForms().isEmpty());
+    QCOMPARE(s.ended.count(), 1);
+}
+
+void TestInputDialog::failingFirstLoadReportsAndEnds()
+{
+    Session s([](app::App& app) { return std::make_unique<FailingInputBox>(app); });
+    QCOMPARE(s.messages.texts, QStringList{QStringLiteral("エラー　終了します")});
+    QVERIFY(s.openForms().isEmpty());
+    QVERIFY(!s.dialog());
+    QCOMPARE(s.ended.count(), 1);
+}
+
+void TestInputDialog::failureEscapingAHandlerIsReportedAndEnds()
+{
+    Session s;
+    s.app.run([] { throw std::runtime_error("想定外の失敗"); });
+    QCOMPARE(s.messages.texts, QStringList{QStringLiteral("想定外の失敗")});
+    QCOMPARE(s.ended.count(), 1);
+    QCOMPARE(s.ended.first().first().toInt(), 1);
+}
+
+void TestInputDialog::boxesAreNamedAfterTheirCaptions()
+{
+    Session s;
+    const auto name = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); };
+    QCOMPARE(name(s.text1()), KwhPrompt);
+    s.enter(QStringLiteral("1000"), KvarhPrompt);
+    QCOMPARE(name(s.text1()), KvarhPrompt);
+    QCOMPARE(name(s.txtPf()), QStringLiteral("力率で計算する場合　力率（％）："));
+    QCOMPARE(name(s.ok()), QStringLiteral("OK"));
+}
+
+QTEST_MAIN(TestInputDialog)
+#include "test_input_dialog.moc"

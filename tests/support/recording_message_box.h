@@ -1,0 +1,22 @@
+#pragma once
+
+#include "app/message_box.h"
+
+#include <QStringList>
+
+#include <functional>
+
+// Stands in for the modal message box: records each text and returns at once,
+// as if the user had pressed OK. whileShown runs while the "box" is open.
+class RecordingMessageBox final : public kandelo::app::MessageBoxService {
+public:
+    void show(const QString& text) override
+    {
+        texts.append(text);
+        if (whileShown)
+            whileShown(text);
+    }
+
+    QStringList texts;
+    std::function<void(const QString&)> whileShown;
+};
