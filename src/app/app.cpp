@@ -5,6 +5,7 @@
 #include "app/module1.h"
 #include "input/frminputbox.h"
 #include "pf/frmpf.h"
+#include "sc/frmsc.h"
 
 #include <exception>
 
@@ -34,6 +35,13 @@ pf::FrmPf& App::frmPf()
     if (!frmPf_)
         frmPf_ = std::make_unique<pf::FrmPf>(*this);
     return *frmPf_;
+}
+
+sc::FrmSc& App::frmSc()
+{
+    if (!frmSc_)
+        frmSc_ = std::make_unique<sc::FrmSc>(*this);
+    return *frmSc_;
 }
 
 FrmTimer& App::frmTimer()

@@ -15,6 +15,9 @@ class FrmInputBox;
 namespace kandelo::pf {
 class FrmPf;
 }
+namespace kandelo::sc {
+class FrmSc;
+}
 
 namespace kandelo::app {
 
@@ -37,6 +40,7 @@ public:
 
     input::FrmInputBox& frmInputBox();
     pf::FrmPf& frmPf();
+    sc::FrmSc& frmSc();
     FrmTimer& frmTimer();
 
     OpenForms& forms() noexcept { return openForms_; }
@@ -66,6 +70,7 @@ private:
     int exitCode_ = 0;
     std::unique_ptr<input::FrmInputBox> frmInputBox_;
     std::unique_ptr<pf::FrmPf> frmPf_;
+    std::unique_ptr<sc::FrmSc> frmSc_;
     std::unique_ptr<FrmTimer> frmTimer_;
 };
 

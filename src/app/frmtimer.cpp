@@ -2,6 +2,7 @@
 
 #include "app/app.h"
 #include "input/frminputbox.h"
+#include "pf/frmpf.h"
 
 namespace kandelo::app {
 
@@ -24,16 +25,31 @@ bool FrmTimer::isInputArmed() const
     return tmrInput_ && tmrInput_->isActive();
 }
 
+void FrmTimer::armPfImprove()
+{
+    load();
+    tmrPfImprove_->start();
+}
+
+bool FrmTimer::isPfImproveArmed() const
+{
+    return tmrPfImprove_ && tmrPfImprove_->isActive();
+}
+
 void FrmTimer::createControls()
 {
     tmrInput_ = std::make_unique<QTimer>();
     tmrInput_->setInterval(50);
     QObject::connect(tmrInput_.get(), &QTimer::timeout, [this] { app_.run([this] { tmrInput_Timer(); }); });
+    tmrPfImprove_ = std::make_unique<QTimer>();
+    tmrPfImprove_->setInterval(150);
+    QObject::connect(tmrPfImprove_.get(), &QTimer::timeout, [this] { app_.run([this] { tmrPfImprove_Timer(); }); });
 }
 
 void FrmTimer::destroyControls()
 {
     tmrInput_.reset();
+    tmrPfImprove_.reset();
 }
 
 void FrmTimer::tmrInput_Timer()
@@ -41,6 +57,13 @@ void FrmTimer::tmrInput_Timer()
     app_.frmInputBox().show();
     if (tmrInput_)
         tmrInput_->stop();
+}
+
+void FrmTimer::tmrPfImprove_Timer()
+{
+    auto& pf = app_.frmPf();
+    pf.setImproveButton(pf::grownImproveButton(pf.improveButton()));
+    tmrPfImprove_->stop();
 }
 
 } // namespace kandelo::app

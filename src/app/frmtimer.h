@@ -20,6 +20,9 @@ public:
     // tmrInput: reopens the input dialog 50 ms after it was armed, once.
     void armInput();
     bool isInputArmed() const;
+    // tmrPfImprove: grows the improve button of frmPf 150 ms after it was armed.
+    void armPfImprove();
+    bool isPfImproveArmed() const;
 
 private:
     void createControls() override;
@@ -27,9 +30,11 @@ private:
     void showControls(bool) override {}
 
     void tmrInput_Timer();
+    void tmrPfImprove_Timer();
 
     App& app_;
     std::unique_ptr<QTimer> tmrInput_;
+    std::unique_ptr<QTimer> tmrPfImprove_;
 };
 
 } // namespace kandelo::app

@@ -3,15 +3,18 @@
 #include "ui_frminputbox.h"
 
 #include "app/app.h"
+#include "app/colours.h"
 #include "app/font.h"
 #include "app/form_window.h"
 #include "app/frmtimer.h"
+#include "app/label_fit.h"
 #include "app/message_box.h"
 #include "app/twips.h"
 #include "input/input_rules.h"
 #include "input/key_rules.h"
 #include "input/virtual_key.h"
 #include "pf/frmpf.h"
+#include "sc/frmsc.h"
 
 #include <QKeyEvent>
 
@@ -21,13 +24,6 @@ namespace {
 
 const QColor White(255, 255, 255);
 const QColor LightGrey(224, 224, 224);
-
-void setBackground(QLineEdit* box, const QColor& colour)
-{
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, colour);
-    box->setPalette(palette);
-}
 
 QString fromUtf8(std::string_view text)
 {
@@ -64,7 +60,7 @@ void FrmInputBox::createControls()
     window_->setFont(app::gothicFont(12));
     ui_->Label2->setFont(app::gothicFont(11.25));
     ui_->Label3->setFont(app::gothicFont(11.25));
-    setBackground(ui_->txtPf, LightGrey);
+    app::setBackgroundColour(ui_->txtPf, LightGrey);
 
     // Half-width digits only: no input-method composition in the entry boxes.
     for (QLineEdit* box : {ui_->Text1, ui_->txtPf}) {
@@ -123,20 +119,11 @@ void FrmInputBox::formLoad()
             clientHeight = std::max(clientHeight, note->geometry().bottom() + app::twipsToPixels(120));
         }
         window_->setFixedSize(window_->width(), clientHeight);
-        placePrompt();
+        // The prompt takes the size of its text and stays left of Text1.
+        const int gap = app::twipsToPixels(120);
+        app::fitLabel(ui_->Label1, app::twipsToPixels(1920), ui_->Text1->x() - gap, gap);
     }
     ui_->Text1->clear();
-}
-
-// The prompt takes the size of its text and stays left of Text1.
-void FrmInputBox::placePrompt()
-{
-    QLabel* label = ui_->Label1;
-    label->adjustSize();
-    const int gap = app::twipsToPixels(120);
-    const int rightEdge = ui_->Text1->x() - gap;
-    const int left = std::min(app::twipsToPixels(1920), rightEdge - label->width());
-    label->move(std::max(gap, left), label->y());
 }
 
 bool FrmInputBox::eventFilter(QObject* watched, QEvent* event)
@@ -203,6 +190,7 @@ void FrmInputBox::OKButton_Click()
         break;
     case app::InputMode::TargetPf:
         pf.intTargetPf = verdict.value;
+        app_.frmSc().show();
         break;
     case app::InputMode::None:
         break;
@@ -225,16 +213,16 @@ void FrmInputBox::CancelButton_Click()
 
 void FrmInputBox::Text1_GotFocus()
 {
-    setBackground(ui_->Text1, White);
-    setBackground(ui_->txtPf, LightGrey);
+    app::setBackgroundColour(ui_->Text1, White);
+    app::setBackgroundColour(ui_->txtPf, LightGrey);
     ui_->Text1->clear();
     ui_->txtPf->clear();
 }
 
 void FrmInputBox::txtPf_GotFocus()
 {
-    setBackground(ui_->Text1, LightGrey);
-    setBackground(ui_->txtPf, White);
+    app::setBackgroundColour(ui_->Text1, LightGrey);
+    app::setBackgroundColour(ui_->txtPf, White);
     ui_->Text1->clear();
 }
 

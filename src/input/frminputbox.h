@@ -50,7 +50,6 @@ private:
     bool CheckNumericKey(int virtualKey, QLineEdit* box);
 
     void gotFocus(QWidget* control);
-    void placePrompt();
 
     app::App& app_;
     QPointer<app::FormWindow> window_;

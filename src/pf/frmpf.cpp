@@ -1,10 +1,35 @@
 #include "pf/frmpf.h"
 
+#include "ui_frmpf.h"
+
 #include "app/app.h"
+#include "app/colours.h"
+#include "app/font.h"
 #include "app/form_window.h"
+#include "app/frmtimer.h"
+#include "app/label_fit.h"
 #include "app/message_box.h"
+#include "app/module1.h"
+#include "app/twips.h"
+#include "input/frminputbox.h"
+#include "pf/pf_calc.h"
 
 namespace kandelo::pf {
+
+namespace {
+
+const QColor White(255, 255, 255);
+const QColor Black(0, 0, 0);
+const QColor Red(0xFF, 0, 0);
+const QColor Olive(0xC0, 0xC0, 0);
+const QColor Green(0, 0xC0, 0);
+
+void style(QWidget* control, qreal points, bool bold = false)
+{
+    control->setFont(app::gothicFont(points, bold));
+}
+
+} // namespace
 
 FrmPf::FrmPf(app::App& app)
     : Form("frmPf", app.forms())
@@ -22,28 +47,135 @@ QWidget* FrmPf::window() const
     return isLoaded() ? window_.data() : nullptr;
 }
 
+QString FrmPf::lblPfCaption() const
+{
+    return ui_ ? ui_->lblPf->text() : QString();
+}
+
+void FrmPf::setImproveButton(TwipRect box)
+{
+    improveButton_ = box;
+    if (ui_)
+        ui_->cmdImprove->setGeometry(app::twipsRect(box.left, box.top, box.width, box.height));
+}
+
 void FrmPf::createControls()
 {
     window_ = new app::FormWindow([this] { app_.run([this] { unload(); }); });
-    window_->setObjectName(QStringLiteral("frmPf"));
-    window_->setWindowTitle(QString::fromUtf8(app::ApplicationTitle));
+    window_->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                            | Qt::WindowMinimizeButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    ui_ = std::make_unique<Ui::frmPf>();
+    ui_->setupUi(window_);
+    window_->setFixedSize(window_->size());
+
+    window_->setFont(app::gothicFont(12));
+    for (QLabel* caption : {ui_->Label1, ui_->Label2}) {
+        app::setTextColour(caption, White);
+        app::setBackgroundColour(caption, Olive);
+    }
+    for (QLabel* value : {ui_->lblKwh, ui_->lblKvarh, ui_->lblPf}) {
+        style(value, 14.25, value == ui_->lblPf);
+        app::setTextColour(value, White);
+        app::setBackgroundColour(value, Green);
+    }
+    style(ui_->lblPhase, 11.25);
+    app::setTextColour(ui_->lblPhase, Black);
+    style(ui_->Label4, 11.25);
+    style(ui_->lblComent, 9);
+    app::setTextColour(ui_->lblComent, Red);
+    const int margin = app::twipsToPixels(60);
+    app::fitLabel(ui_->lblComent, ui_->lblComent->x(), ui_->Frame1->width() - margin, margin);
+
+    ui_->dial->setAccessibleName(QStringLiteral("力率計"));
+
+    connect(ui_->Option1, &QRadioButton::clicked, this, [this] { app_.run([this] { Option1_Click(); }); });
+    connect(ui_->cmdImprove, &QPushButton::clicked, this, [this] { app_.run([this] { cmdImprove_Click(); }); });
+    connect(ui_->Command1, &QPushButton::clicked, this, [this] { app_.run([this] { Command1_Click(); }); });
+    connect(ui_->Command2, &QPushButton::clicked, this, [this] { app_.run([this] { Command2_Click(); }); });
 }
 
 void FrmPf::destroyControls()
 {
     app::retireWindow(window_, this);
     window_ = nullptr;
+    ui_.reset();
 }
 
 void FrmPf::showControls(bool visible)
 {
-    if (window_)
-        window_->setVisible(visible);
+    if (!window_)
+        return;
+    window_->setVisible(visible);
+    if (visible) {
+        window_->activateWindow();
+        ui_->Command2->setFocus(Qt::ActiveWindowFocusReason);
+    }
+}
+
+void FrmPf::formLoad()
+{
+    const PfScreen screen = computePfScreen(intKwh, intKvarh);
+    intPf = screen.intPf;
+    ui_->lblKwh->setText(QString::fromStdString(screen.lblKwh));
+    ui_->lblKvarh->setText(QString::fromStdString(screen.lblKvarh));
+    app::setTextColour(ui_->lblPf, White);
+    ui_->lblPf->setText(QString::fromStdString(screen.lblPf));
+    ui_->lblComent->setVisible(screen.commentVisible);
+    if (screen.phase == Phase::Lead) {
+        ui_->lblPhase->setText(QString::fromStdString(phaseCaption(Phase::Lead)));
+        app::setTextColour(ui_->lblPhase, Red);
+        app::setTextColour(ui_->lblPf, Red);
+    }
+    setImproveButton(ImproveButtonStart);
+    ui_->dial->setAccessibleDescription(QStringLiteral("力率 %1%、%2")
+                                            .arg(ui_->lblPf->text(),
+                                                 screen.phase == Phase::Lead ? QStringLiteral("進み（LEAD）")
+                                                                             : QStringLiteral("遅れ（LAG）")));
+    DrawPfNeedle();
 }
 
 void FrmPf::formUnload()
 {
     app_.forms().unloadAllFromLast();
+}
+
+void FrmPf::DrawPfNeedle()
+{
+    ui_->dial->setNeedleTip(needleTip(intPf, intKvarh));
+}
+
+void FrmPf::Option1_Click()
+{
+    if (intKvarh >= 0) {
+        ui_->Option1->setChecked(false);
+        ui_->Option1->setVisible(false);
+        ui_->cmdImprove->setVisible(true);
+        app::setTextColour(ui_->lblPf, Red);
+        app_.frmTimer().armPfImprove();
+        ui_->cmdImprove->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    app_.messageBox().show(QStringLiteral("進み力率のため、計算できません！"));
+    if (ui_)
+        ui_->Option1->setChecked(false);
+}
+
+void FrmPf::cmdImprove_Click()
+{
+    app_.strInputMode = app::InputMode::Hours;
+    hide();
+    app_.frmInputBox().show();
+}
+
+void FrmPf::Command1_Click()
+{
+    unload();
+}
+
+void FrmPf::Command2_Click()
+{
+    unload();
+    app::Main(app_);
 }
 
 } // namespace kandelo::pf

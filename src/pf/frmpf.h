@@ -1,9 +1,16 @@
 #pragma once
 
 #include "app/form.h"
+#include "pf/dial_geometry.h"
 
 #include <QObject>
 #include <QPointer>
+
+#include <memory>
+
+namespace Ui {
+class frmPf;
+}
 
 namespace kandelo::app {
 class App;
@@ -28,16 +35,31 @@ public:
     double intTargetPf = 0.0; // target power factor, %
 
     QWidget* window() const;
+    // The caption of lblPf: the power factor as the screen shows it.
+    QString lblPfCaption() const;
+
+    // The improve button's box in twips, as tmrPfImprove grows it.
+    TwipRect improveButton() const { return improveButton_; }
+    void setImproveButton(TwipRect box);
 
 protected:
     void createControls() override;
     void destroyControls() override;
     void showControls(bool visible) override;
+    void formLoad() override;
     void formUnload() override;
 
 private:
+    void Option1_Click();
+    void cmdImprove_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void DrawPfNeedle();
+
     app::App& app_;
     QPointer<app::FormWindow> window_;
+    std::unique_ptr<Ui::frmPf> ui_;
+    TwipRect improveButton_ = ImproveButtonStart;
 };
 
 } // namespace kandelo::pf

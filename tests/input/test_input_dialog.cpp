@@ -3,7 +3,7 @@
 #include "app/twips.h"
 #include "input/frminputbox.h"
 #include "pf/frmpf.h"
-#include "support/recording_message_box.h"
+#include "support/session.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -44,60 +44,10 @@ protected:
     }
 };
 
-// One run of the program, started as the user starts it.
-struct Session {
-    explicit Session(app::App::InputBoxFactory factory = {})
-        : app(messages, std::move(factory))
-    {
-        app.start();
-        if (dialog())
-            activeWindow = QTest::qWaitForWindowActive(dialog());
-    }
-
-    QWidget* dialog() { return app.frmInputBox().window(); }
-    template <typename T> T* control(const char* name)
-    {
-        QWidget* window = dialog();
-        return window ? window->findChild<T*>(QLatin1String(name)) : nullptr;
-    }
-    QLineEdit* text1() { return control<QLineEdit>("Text1"); }
-    QLineEdit* txtPf() { return control<QLineEdit>("txtPf"); }
-    QLabel* label1() { return control<QLabel>("Label1"); }
-    QPushButton* ok() { return control<QPushButton>("OKButton"); }
-    QPushButton* cancel() { return control<QPushButton>("CancelButton"); }
-
-    QStringList openForms()
-    {
-        QStringList names;
-        for (std::size_t i = 0; i < app.forms().count(); ++i)
-            names << QString::fromStdString(app.forms().at(i).name());
-        return names;
-    }
-
-    bool showsPrompt(const QString& prompt)
-    {
-        return dialog() && dialog()->isVisible() && label1()->text() == prompt;
-    }
-
-    // Types the figure, presses OK and waits until the dialog asks for the next one.
-    void enter(const QString& figure, const QString& nextPrompt)
-    {
-        QTest::keyClicks(text1(), figure);
-        QTest::mouseClick(ok(), Qt::LeftButton);
-        QTRY_VERIFY(showsPrompt(nextPrompt));
-        QVERIFY(QTest::qWaitForWindowActive(dialog()));
-    }
-
-    RecordingMessageBox messages;
-    app::App app;
-    bool activeWindow = false;
-    QSignalSpy ended{&app, &app::App::ended};
-};
-
-const QString KwhPrompt = QStringLiteral("      有効電力量 kWh は？");
-const QString KvarhPrompt = QStringLiteral("      無効電力量 kvarh は？");
-const QString HoursPrompt = QStringLiteral("   入力した電力量の積算時間(H) は？");
-const QString TargetPrompt = QStringLiteral("          目標力率％ は？");
+const QString KwhPrompt = Session::kwhPrompt();
+const QString KvarhPrompt = Session::kvarhPrompt();
+const QString HoursPrompt = Session::hoursPrompt();
+const QString TargetPrompt = Session::targetPrompt();
 
 QColor background(const QLineEdit* box) { return box->palette().color(QPalette::Base); }
 

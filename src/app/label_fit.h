@@ -1,0 +1,13 @@
+#pragma once
+
+class QLabel;
+
+namespace kandelo::app {
+
+// Sizes a label to its text, leaves it at its design left edge when it fits
+// and otherwise moves it left so that it ends at rightEdge, but never left of
+// minLeft. Installed fonts differ in width from the design font; this keeps a
+// caption whole.
+void fitLabel(QLabel* label, int designLeft, int rightEdge, int minLeft);
+
+} // namespace kandelo::app

@@ -1,0 +1,46 @@
+#include "pf/pf_calc.h"
+
+#include "core/display_pattern.h"
+
+#include <cmath>
+
+namespace kandelo::pf {
+
+namespace {
+
+// kWh / √(kvarh² + kWh²) × 100. The root is taken with hypot so that energies
+// whose squares exceed the range of a double still give the right power
+// factor; halving both when even the root overflows changes nothing else.
+double powerFactor(double kwh, double kvarh)
+{
+    double root = std::hypot(kvarh, kwh);
+    if (std::isinf(root)) {
+        kwh /= 2;
+        root = std::hypot(kvarh / 2, kwh);
+    }
+    return kwh / root * 100;
+}
+
+} // namespace
+
+PfScreen computePfScreen(double kwh, double kvarh)
+{
+    PfScreen screen;
+    screen.intPf = powerFactor(kwh, kvarh);
+    screen.lblKwh = core::formatNumber(kwh, "##,##0.00");
+    screen.lblKvarh = core::formatNumber(kvarh, "##,##0.00");
+    screen.lblPf = core::formatNumber(screen.intPf, "0.00");
+    screen.commentVisible = screen.intPf >= 99.5;
+    if (kvarh < 0) {
+        screen.phase = Phase::Lead;
+        screen.commentVisible = false;
+    }
+    return screen;
+}
+
+std::string phaseCaption(Phase phase)
+{
+    return phase == Phase::Lead ? "Lead" : " Lag";
+}
+
+} // namespace kandelo::pf

@@ -1,0 +1,354 @@
+#include "app/frmtimer.h"
+#include "app/twips.h"
+#include "pf/pf_dial.h"
+#include "support/session.h"
+
+#include <QAccessible>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QtTest>
+
+using namespace kandelo;
+using app::InputMode;
+
+namespace {
+
+const QColor White(255, 255, 255);
+const QColor Black(0, 0, 0);
+const QColor Red(255, 0, 0);
+const QString LeadRefusal = QStringLiteral("進み力率のため、計算できません！");
+const QString TargetOutOfRange = QStringLiteral("現状の力率以上で、かつ100以下の半角数字を入力してください！");
+
+QColor textColour(const QWidget* w) { return w->palette().color(QPalette::WindowText); }
+
+// The power-factor screen of a session, read as the user sees it.
+struct PfView {
+    Session& s;
+    template <typename T> T* get(const char* name) { return Session::control<T>(s.pfScreen(), name); }
+    QLabel* label(const char* name) { return get<QLabel>(name); }
+    QRadioButton* option1() { return get<QRadioButton>("Option1"); }
+    QPushButton* button(const char* name) { return get<QPushButton>(name); }
+    pf::PfDial* dial() { return get<pf::PfDial>("dial"); }
+};
+
+} // namespace
+
+class TestPfScreen : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+
+    void laggingScreenAfterTheReactiveEnergy();
+    void layoutFollowsTheDesign();
+    void leadingScreenRefusesTheSizing();
+    void noteForNinetyNinePointFiveAndMore();
+    void option1WhenLaggingOffersTheGrowingImproveButton();
+    void improveLeadsToHoursAndTarget();
+    void targetEqualToPresentPowerFactorIsAccepted();
+    void targetOfHundredIsAccepted();
+    void recalculateStartsAgainAtTheActiveEnergy();
+    void endButtonEndsTheProgram();
+    void closeBoxEndsTheProgram();
+    void closingTheSizingScreenEndsTheProgram();
+    void keyboardAloneReachesTheHoursPrompt();
+    void valuesAreNamedForScreenReaders();
+};
+
+void TestPfScreen::cleanup()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TestPfScreen::laggingScreenAfterTheReactiveEnergy()
+{
+    Session s;
+    s.reachPowerFactor("1000", "484.3");
+    PfView pf{s};
+    QCOMPARE(s.openForms(), (QStringList{"frmTimer", "frmPf"}));
+    QVERIFY(!s.dialog());
+    QCOMPARE(pf.s.pfScreen()->windowTitle(), QStringLiteral("KandeloVer1.2"));
+    QVERIFY(qAbs(s.app.frmPf().intPf - 90.00078) < 1e-5);
+    QCOMPARE(pf.label("lblKwh")->text(), QStringLiteral("1,000.00"));
+    QCOMPARE(pf.label("lblKvarh")->text(), QStringLiteral("484.30"));
+    QCOMPARE(pf.label("lblPf")->text(), QStringLiteral("90.00"));
+    QCOMPARE(textColour(pf.label("lblPf")), White);
+    QCOMPARE(pf.label("lblPhase")->text(), QStringLiteral(" Lag"));
+    QCOMPARE(textColour(pf.label("lblPhase")), Black);
+    QVERIFY(!pf.label("lblComent")->isVisible());
+    QVERIFY(pf.option1()->isVisible());
+    QVERIFY(!pf.option1()->isChecked());
+    QVERIFY(!pf.button("cmdImprove")->isVisible());
+    QVERIFY(pf.button("Command2")->hasFocus());
+
+    const pf::TwipPoint tip = pf.dial()->needleTip();
+    const pf::TwipPoint expected = pf::needleTip(s.app.frmPf().intPf, 484.3);
+    QCOMPARE(tip.x, expected.x);
+    QCOMPARE(tip.y, expected.y);
+    QCOMPARE(QString::number(tip.x, 'f', 0), QStringLiteral("5219"));
+    QCOMPARE(pf.dial()->accessibleDescription(), QStringLiteral("力率 90.00%、遅れ（LAG）"));
+    QVERIFY(s.messages.texts.isEmpty());
+}
+
+void TestPfScreen::layoutFollowsTheDesign()
+{
+    Session s;
+    s.reachPowerFactor("1000", "484.3");
+    PfView pf{s};
+    QCOMPARE(s.pfScreen()->size(), QSize(app::twipsToPixels(6855), app::twipsToPixels(5130)));
+    QCOMPARE(pf.label("lblKwh")->geometry(), app::twipsRect(2760, 480, 1815, 375));
+    QCOMPARE(pf.label("lblKvarh")->geometry(), app::twipsRect(2760, 1200, 1815, 375));
+    QCOMPARE(pf.get<QGroupBox>("Frame1")->geometry(), app::twipsRect(480, 2160, 2055, 1695));
+    QCOMPARE(pf.label("lblPf")->geometry(), app::twipsRect(480, 720, 1095, 375));
+    QCOMPARE(pf.button("Command1")->geometry(), app::twipsRect(5160, 440, 1215, 495));
+    QCOMPARE(pf.button("Command2")->geometry(), app::twipsRect(5160, 1160, 1215, 495));
+    QCOMPARE(pf.option1()->geometry(), app::twipsRect(1440, 4080, 255, 255));
+    QCOMPARE(pf.button("cmdImprove")->geometry(), app::twipsRect(1440, 4080, 255, 255));
+    QCOMPARE(pf.dial()->geometry(), app::twipsRect(3185, 2030, 2730, 2530));
+
+    QCOMPARE(pf.label("Label1")->text(), QStringLiteral("有効電力量kWh"));
+    QCOMPARE(pf.label("Label2")->text(), QStringLiteral("無効電力量kvarh"));
+    QCOMPARE(pf.get<QGroupBox>("Frame1")->title(), QStringLiteral("力率は"));
+    QCOMPARE(pf.label("Label4")->text(), QStringLiteral("％"));
+    QCOMPARE(pf.label("lblComent")->text(), QStringLiteral("99.5以上　→　100%"));
+    QCOMPARE(pf.button("Command1")->text(), QStringLiteral("終　了"));
+    QCOMPARE(pf.button("Command2")->text(), QStringLiteral("再計算"));
+    QCOMPARE(pf.button("cmdImprove")->text(), QStringLiteral("力率改善"));
+    QCOMPARE(pf.option1()->toolTip(), QStringLiteral("力率改善用ＳＣ容量を試算します"));
+
+    QCOMPARE(pf.label("Label1")->palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0));
+    QCOMPARE(pf.label("lblKwh")->palette().color(QPalette::Window), QColor(0, 0xC0, 0));
+    QCOMPARE(textColour(pf.label("lblKwh")), White);
+    QCOMPARE(textColour(pf.label("lblComent")), Red);
+    QCOMPARE(pf.label("lblKwh")->font().pointSizeF(), 14.25);
+    QVERIFY(pf.label("lblPf")->font().bold());
+    QCOMPARE(pf.label("lblPhase")->font().pointSizeF(), 11.25);
+    QCOMPARE(pf.button("Command1")->font().pointSizeF(), 12.0);
+
+    QCOMPARE(pf.button("Command2")->nextInFocusChain(), pf.option1());
+    QCOMPARE(pf.option1()->nextInFocusChain(), pf.button("cmdImprove"));
+    QCOMPARE(pf.button("cmdImprove")->nextInFocusChain(), pf.button("Command1"));
+}
+
+void TestPfScreen::leadingScreenRefusesTheSizing()
+{
+    Session s;
+    s.reachPowerFactor("1000", "-484.3");
+    PfView pf{s};
+    QCOMPARE(pf.label("lblPf")->text(), QStringLiteral("90.00"));
+    QCOMPARE(textColour(pf.label("lblPf")), Red);
+    QCOMPARE(pf.label("lblPhase")->text(), QStringLiteral("Lead"));
+    QCOMPARE(textColour(pf.label("lblPhase")), Red);
+    QCOMPARE(pf.dial()->needleTip().y, pf::needleTip(s.app.frmPf().intPf, -484.3).y);
+    QVERIFY(pf.dial()->needleTip().x < 4560);
+    QCOMPARE(pf.dial()->accessibleDescription(), QStringLiteral("力率 90.00%、進み（LEAD）"));
+
+    for (int attempt = 1; attempt <= 2; ++attempt) {
+        QTest::mouseClick(pf.option1(), Qt::LeftButton);
+        QCOMPARE(s.messages.texts, QStringList(attempt, LeadRefusal));
+        QVERIFY(!pf.option1()->isChecked());
+        QVERIFY(pf.option1()->isVisible());
+        QVERIFY(!pf.button("cmdImprove")->isVisible());
+        QVERIFY(!s.app.frmTimer().isPfImproveArmed());
+    }
+}
+
+void TestPfScreen::noteForNinetyNinePointFiveAndMore()
+{
+    Session s;
+    s.reachPowerFactor("100", "10");
+    PfView pf{s};
+    QCOMPARE(pf.label("lblPf")->text(), QStringLiteral("99.50"));
+    QLabel* note = pf.label("lblComent");
+    QVERIFY(note->isVisible());
+    // The whole note shows inside its frame.
+    QVERIFY(note->width() >= note->sizeHint().width());
+    QVERIFY(note->geometry().right() < pf.get<QGroupBox>("Frame1")->width());
+}
+
+void TestPfScreen::option1WhenLaggingOffersTheGrowingImproveButton()
+{
+    Session s;
+    s.reachPowerFactor("1000", "484.3");
+    PfView pf{s};
+    QTest::mouseClick(pf.option1(), Qt::LeftButton);
+    QVERIFY(!pf.option1()->isVisible());
+    QVERIFY(!pf.option1()->isChecked());
+    QPushButton* improve = pf.button("cmdImprove");
+    QVERIFY(improve->isVisible());
+    QVERIFY(improve->hasFocus());
+    QCOMPARE(textColour(pf.label("lblPf")), Red);
+    QVERIFY(s.app.frmTimer().isPfImproveArmed());
+    QCOMPARE(improve->geometry(), app::twipsRect(1440, 4080, 255, 255));
+
+    QTRY_COMPARE(improve->geometry(), app::twipsRect(1000, 3992, 1135, 475));
+    QVERIFY(!s.app.frmTimer().isPfImproveArmed());
+    QCOMPARE(s.app.frmPf().improveButton(), (pf::TwipRect{1000, 3992, 1135, 475}));
+    QVERIFY(s.messages.texts.isEmpty());
+}
+
+void TestPfScreen::improveLeadsToHoursAndTarget()
+{
+    Session s;
+    s.reachPowerFactor("1000", "484.3");
+    PfView pf{s};
+    QTest::mouseClick(pf.option1(), Qt::LeftButton);
+    QTest::mouseClick(pf.button("cmdImprove"), Qt::LeftButton);
+
+    QCOMPARE(s.app.strInputMode, InputMode::Hours);
+    QVERIFY(s.app.frmPf().isLoaded());
+    QVERIFY(!s.pfScreen()->isVisible());
+    QVERIFY(s.showsPrompt(Session::hoursPrompt()));
+    QCOMPARE(s.openForms(), (QStringList{"frmTimer", "frmPf", "frmInputBox"}));
+    QVERIFY(s.control<QLabel>("Label3")->isVisible());
+    QVERIFY(s.control<QLabel>("Label3")->text().contains(QStringLiteral("２８日: ３９２H")));
+    QVERIFY(s.dialog()->height() >= app::clientHeightForOuterTwips(3400));
+    QVERIFY(QTest::qWaitForWindowActive(s.dialog()));
+
+    s.enter("392", Session::targetPrompt());
+    QCOMPARE(s.app.frmPf().intHours, 392.0);
+    QCOMPARE(s.openForms(), (QStringList{"frmTimer", "frmPf", "frmInputBox"}));
+
+    for (const QString& refused : {QStringLiteral("90"), QStringLiteral("100.5"), QStringLiteral("0.5")}) {
+        s.messages.texts.clear();
+        s.enter(refused);
+        QCOMPARE(s.messages.texts, QStringList{TargetOutOfRange});
+        QVERIFY(s.text1()->text().isEmpty());
+        QVERIFY(!s.app.frmSc().isLoaded());
+    }
+
+    s.messages.texts.clear();
+    s.enter("95");
+    QVERIFY(s.messages.texts.isEmpty());
+    QCOMPARE(s.app.frmPf().intTargetPf, 95.0);
+    QVERIFY(s.scScreen() && s.scScreen()->isVisible());
+    QVERIFY(!s.dialog());
+    QVERIFY(!s.pfScreen()->isVisible());
+    QCOMPARE(s.openForms(), (QStringList{"frmTimer", "frmPf", "frmSc"}));
+}
+
+void TestPfScreen::targetEqualToPresentPowerFactorIsAccepted()
+{
+    Session s;
+    s.reachPowerFactor("1000", "484.3");
+    PfView pf{s};
+    QTest::mouseClick(pf.option1(), Qt::LeftButton);
+    QTest::mouseClick(pf.button("cmdImprove"), Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowActive(s.dialog()));
+    s.enter("392", Session::targetPrompt());
+    const double present = s.app.frmPf().intPf;
+    s.enter(QString::number(present, 'g', 17));
+    QVERIFY(s.messages.texts.isEmpty());
+    QCOMPARE(s.app.frmPf().intTargetPf, present);
+    QVERIFY(s.app.frmSc().isVisible());
+}
+
+void TestPfScreen::targetOfHundredIsAccepted()
+{
+    Session s;
+    s.reachPowerFactor("1000", "484.3");
+    PfView pf{s};
+    QTest::mouseClick(pf.option1(), Qt::LeftButton);
+    QTest::mouseClick(pf.button("cmdImprove"), Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowActive(s.dialog()));
+    s.enter("392", Session::targetPrompt());
+    s.enter("100");
+    QVERIFY(s.messages.texts.isEmpty());
+    QCOMPARE(s.app.frmPf().intTargetPf, 100.0);
+    QVERIFY(s.app.frmSc().isVisible());
+}
+
+void TestPfScreen::recalculateStartsAgainAtTheActiveEnergy()
+{
+    Session s;
+    s.reachPowerFactor("1000", "484.3");
+    PfView pf{s};
+    QTest::mouseClick(pf.option1(), Qt::LeftButton);
+    QTest::mouseClick(pf.button("Command2"), Qt::LeftButton);
+
+    QCOMPARE(s.openForms(), QStringList{"frmInputBox"});
+    QCOMPARE(s.app.strInputMode, InputMode::Kwh);
+    QVERIFY(s.showsPrompt(Session::kwhPrompt()));
+    QVERIFY(!s.app.frmTimer().isLoaded());
+    QVERIFY(s.ended.isEmpty());
+    // The figures keep their values until the new pass writes them.
+    QCOMPARE(s.app.frmPf().intKwh, 1000.0);
+
+    // The next pass loads the screen afresh.
+    QVERIFY(QTest::qWaitForWindowActive(s.dialog()));
+    s.reachPowerFactor("100", "10");
+    QVERIFY(pf.option1()->isVisible());
+    QVERIFY(!pf.button("cmdImprove")->isVisible());
+    QCOMPARE(pf.button("cmdImprove")->geometry(), app::twipsRect(1440, 4080, 255, 255));
+    QCOMPARE(pf.label("lblPf")->text(), QStringLiteral("99.50"));
+    QCOMPARE(textColour(pf.label("lblPf")), White);
+    QVERIFY(pf.label("lblComent")->isVisible());
+}
+
+void TestPfScreen::endButtonEndsTheProgram()
+{
+    Session s;
+    s.reachPowerFactor("1000", "484.3");
+    QTest::mouseClick(PfView{s}.button("Command1"), Qt::LeftButton);
+    QVERIFY(s.openForms().isEmpty());
+    QCOMPARE(s.ended.count(), 1);
+}
+
+void TestPfScreen::closeBoxEndsTheProgram()
+{
+    Session s;
+    s.reachPowerFactor("1000", "484.3");
+    QTest::mouseClick(PfView{s}.option1(), Qt::LeftButton); // the growth timer is running
+    QVERIFY(!s.pfScreen()->close());
+    QVERIFY(s.openForms().isEmpty());
+    QCOMPARE(s.ended.count(), 1);
+    QTest::qWait(200);
+    QVERIFY(!s.app.frmPf().isLoaded());
+}
+
+void TestPfScreen::closingTheSizingScreenEndsTheProgram()
+{
+    Session s;
+    s.reachPowerFactor("1000", "484.3");
+    PfView pf{s};
+    QTest::mouseClick(pf.option1(), Qt::LeftButton);
+    QTest::mouseClick(pf.button("cmdImprove"), Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowActive(s.dialog()));
+    s.enter("392", Session::targetPrompt());
+    s.enter("95");
+    QVERIFY(!s.scScreen()->close());
+    QVERIFY(s.openForms().isEmpty());
+    QCOMPARE(s.ended.count(), 1);
+}
+
+void TestPfScreen::keyboardAloneReachesTheHoursPrompt()
+{
+    Session s;
+    s.reachPowerFactor("1000", "484.3");
+    PfView pf{s};
+    QVERIFY(pf.button("Command2")->hasFocus());
+    QTest::keyClick(s.pfScreen()->focusWidget(), Qt::Key_Tab);
+    QVERIFY(pf.option1()->hasFocus());
+    QTest::keyClick(pf.option1(), Qt::Key_Space);
+    QVERIFY(pf.button("cmdImprove")->hasFocus());
+    QTest::keyClick(pf.button("cmdImprove"), Qt::Key_Return);
+    QVERIFY(s.showsPrompt(Session::hoursPrompt()));
+}
+
+void TestPfScreen::valuesAreNamedForScreenReaders()
+{
+    Session s;
+    s.reachPowerFactor("1000", "484.3");
+    PfView pf{s};
+    const auto name = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); };
+    QCOMPARE(name(pf.label("lblKwh")), QStringLiteral("1,000.00"));
+    QCOMPARE(name(pf.label("lblKvarh")), QStringLiteral("484.30"));
+    QCOMPARE(name(pf.label("lblPf")), QStringLiteral("90.00"));
+    QCOMPARE(name(pf.label("lblPhase")), QStringLiteral(" Lag"));
+    QCOMPARE(name(pf.dial()), QStringLiteral("力率計"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(pf.dial())->text(QAccessible::Description),
+             QStringLiteral("力率 90.00%、遅れ（LAG）"));
+}
+
+QTEST_MAIN(TestPfScreen)
+#include "test_pf_screen.moc"

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "app/app.h"
+#include "app/form.h"
+#include "input/frminputbox.h"
+#include "pf/frmpf.h"
+#include "sc/frmsc.h"
+#include "support/recording_message_box.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+// One run of the program, started as the user starts it, with the message
+// boxes recorded instead of shown.
+struct Session {
+    explicit Session(kandelo::app::App::InputBoxFactory factory = {})
+        : app(messages, std::move(factory))
+    {
+        app.start();
+        if (dialog())
+            activeWindow = QTest::qWaitForWindowActive(dialog());
+    }
+
+    QWidget* dialog() { return app.frmInputBox().window(); }
+    QWidget* pfScreen() { return app.frmPf().window(); }
+    QWidget* scScreen() { return app.frmSc().window(); }
+
+    template <typename T> static T* control(QWidget* window, const char* name)
+    {
+        return window ? window->findChild<T*>(QLatin1String(name)) : nullptr;
+    }
+    template <typename T> T* control(const char* name) { return control<T>(dialog(), name); }
+    QLineEdit* text1() { return control<QLineEdit>("Text1"); }
+    QLineEdit* txtPf() { return control<QLineEdit>("txtPf"); }
+    QLabel* label1() { return control<QLabel>("Label1"); }
+    QPushButton* ok() { return control<QPushButton>("OKButton"); }
+    QPushButton* cancel() { return control<QPushButton>("CancelButton"); }
+
+    QStringList openForms()
+    {
+        QStringList names;
+        for (std::size_t i = 0; i < app.forms().count(); ++i)
+            names << QString::fromStdString(app.forms().at(i).name());
+        return names;
+    }
+
+    bool showsPrompt(const QString& prompt)
+    {
+        return dialog() && dialog()->isVisible() && label1()->text() == prompt;
+    }
+
+    // Types the figure and presses OK.
+    void enter(const QString& figure)
+    {
+        QTest::keyClicks(text1(), figure);
+        QTest::mouseClick(ok(), Qt::LeftButton);
+    }
+
+    // Types the figure, presses OK and waits until the dialog asks for the next one.
+    void enter(const QString& figure, const QString& nextPrompt)
+    {
+        enter(figure);
+        QTRY_VERIFY(showsPrompt(nextPrompt));
+        QVERIFY(QTest::qWaitForWindowActive(dialog()));
+    }
+
+    // Enters both energies and waits for the power-factor screen.
+    void reachPowerFactor(const QString& kwh, const QString& kvarh)
+    {
+        enter(kwh, kvarhPrompt());
+        enter(kvarh);
+        QVERIFY(pfScreen() && pfScreen()->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(pfScreen()));
+    }
+
+    static QString kwhPrompt() { return QStringLiteral("      有効電力量 kWh は？"); }
+    static QString kvarhPrompt() { return QStringLiteral("      無効電力量 kvarh は？"); }
+    static QString hoursPrompt() { return QStringLiteral("   入力した電力量の積算時間(H) は？"); }
+    static QString targetPrompt() { return QStringLiteral("          目標力率％ は？"); }
+
+    RecordingMessageBox messages;
+    kandelo::app::App app;
+    bool activeWindow = false;
+    QSignalSpy ended{&app, &kandelo::app::App::ended};
+};
