@@ -13,4 +13,17 @@ void fitLabel(QLabel* label, int designLeft, int rightEdge, int minLeft)
     label->move(std::max(minLeft, left), label->y());
 }
 
+void widenToText(QLabel* label)
+{
+    const int needed = label->sizeHint().width();
+    if (needed <= label->width())
+        return;
+    QRect box = label->geometry();
+    if (label->alignment() & Qt::AlignRight)
+        box.setLeft(box.right() + 1 - needed);
+    else
+        box.setWidth(needed);
+    label->setGeometry(box);
+}
+
 } // namespace kandelo::app

@@ -10,4 +10,8 @@ namespace kandelo::app {
 // caption whole.
 void fitLabel(QLabel* label, int designLeft, int rightEdge, int minLeft);
 
+// Widens a label that is too narrow for its text, keeping the edge it is
+// aligned to: the right edge of a right-aligned label, the left edge otherwise.
+void widenToText(QLabel* label);
+
 } // namespace kandelo::app

@@ -2,6 +2,7 @@
 
 #include "app/app.h"
 #include "app/message_box.h"
+#include "core/arithmetic_error.h"
 #include "input/frminputbox.h"
 
 namespace kandelo::app {
@@ -11,7 +12,7 @@ void Main(App& app)
     try {
         app.strInputMode = InputMode::Kwh;
         app.frmInputBox().show();
-    } catch (...) {
+    } catch (const core::ArithmeticError&) {
         app.messageBox().show(QStringLiteral("エラー　終了します"));
     }
 }

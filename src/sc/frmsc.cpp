@@ -1,10 +1,55 @@
 #include "sc/frmsc.h"
 
+#include "ui_frmsc.h"
+
 #include "app/app.h"
+#include "app/colours.h"
+#include "app/font.h"
 #include "app/form_window.h"
+#include "app/label_fit.h"
+#include "app/message_box.h"
+#include "app/twips.h"
+#include "core/arithmetic_error.h"
 #include "pf/frmpf.h"
+#include "sc/capacitance_calc.h"
+#include "sc/hint_rules.h"
+#include "sc/sizing_calc.h"
+
+#include <QApplication>
+#include <QMouseEvent>
 
 namespace kandelo::sc {
+
+namespace {
+
+const QColor Green(0, 192, 0);
+const QColor White(255, 255, 255);
+const QColor Red(192, 0, 0);
+const QColor Orange(192, 64, 0);
+const QColor Olive(192, 192, 0);
+const QColor Yellow(255, 255, 0);
+
+constexpr std::size_t TypedVoltageRow = 5;
+
+QString text(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QColor buttonTextColour()
+{
+    return QApplication::palette().color(QPalette::ButtonText);
+}
+
+// Sets a text that the load produced; one it did not reach keeps its design text.
+template <typename Control, typename Setter>
+void setIfProduced(Control* control, const std::optional<std::string>& produced, Setter setter)
+{
+    if (produced)
+        (control->*setter)(QString::fromStdString(*produced));
+}
+
+} // namespace
 
 FrmSc::FrmSc(app::App& app)
     : Form("frmSc", app.forms())
@@ -25,25 +70,303 @@ QWidget* FrmSc::window() const
 void FrmSc::createControls()
 {
     window_ = new app::FormWindow([this] { app_.run([this] { unload(); }); });
-    window_->setObjectName(QStringLiteral("frmSc"));
-    window_->setWindowTitle(QStringLiteral("進相コンデンサ（SC）容量計算"));
+    window_->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                            | Qt::WindowMinimizeButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    ui_ = std::make_unique<Ui::frmSc>();
+    ui_->setupUi(window_);
+    window_->setFixedSize(window_->size());
+    lstbxScMf_ = {ui_->lstbxScMf_0, ui_->lstbxScMf_1};
+
+    window_->setFont(app::gothicFont(12));
+    for (QLabel* value : {ui_->lblHours, ui_->lblKw, ui_->lblLagKvar, ui_->lblKVA}) {
+        value->setFont(app::gothicFont(14.25));
+        app::setBackgroundColour(value, Green);
+        app::setTextColour(value, Yellow);
+    }
+    for (QLineEdit* capacity : {ui_->txtScKvar, ui_->txtScKvar2, ui_->txtLKvar}) {
+        capacity->setFont(app::gothicFont(14.25, true));
+        app::setBackgroundColour(capacity, Green);
+        app::setTextColour(capacity, White);
+        capacity->setMouseTracking(true);
+        capacity->installEventFilter(this);
+    }
+    ui_->lblPf->setFont(app::gothicFont(14.25));
+    app::setTextColour(ui_->lblPf, Orange);
+    ui_->lblL->setFont(app::gothicFont(11.25));
+    ui_->lblL->setMouseTracking(true);
+    ui_->lblL->installEventFilter(this);
+    for (QWidget* small : std::initializer_list<QWidget*>{ui_->Frame2, ui_->Frame3, ui_->Frame4, ui_->Label9,
+                                                          ui_->Label10, ui_->Label11})
+        small->setFont(app::gothicFont(11.25));
+    for (QLabel* merit : {ui_->lblCurrent, ui_->lblBasic}) {
+        merit->setFont(app::gothicFont(12));
+        app::setTextColour(merit, Red);
+    }
+    for (QListWidget* list : lstbxScMf_) {
+        list->setObjectName(QStringLiteral("lstbxScMf"));
+        list->setFont(app::gothicFont(12, true));
+        app::setBackgroundColour(list, Olive);
+        app::setTextColour(list, White);
+        list->setUniformItemSizes(true);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->viewport()->setMouseTracking(true);
+        list->viewport()->installEventFilter(this);
+    }
+
+    for (QLabel* head : {ui_->Label16, ui_->Label15, ui_->Label14, ui_->Label13, ui_->Label12})
+        app::widenToText(head);
+
+    // Screen readers name each box and list after the caption beside it.
+    ui_->lblSc->setBuddy(ui_->txtScKvar);
+    ui_->Label3->setBuddy(ui_->txtScKvar2);
+    ui_->Label4->setBuddy(ui_->txtLKvar);
+    ui_->Label11->setBuddy(ui_->Text1);
+    // A list takes no buddy; its heading is a fixed caption, so the name cannot go stale.
+    ui_->lstbxScMf_0->setAccessibleName(ui_->Label10->text());
+    ui_->lstbxScMf_1->setAccessibleName(ui_->Label9->text());
+
+    connect(ui_->Command1, &QPushButton::clicked, this, [this] { app_.run([this] { Command1_Click(); }); });
+    connect(ui_->Command2, &QPushButton::clicked, this, [this] { app_.run([this] { Command2_Click(); }); });
+    connect(ui_->Option1, &QRadioButton::clicked, this, [this] { app_.run([this] { Option1_Click(); }); });
+    connect(ui_->Option2, &QRadioButton::clicked, this, [this] { app_.run([this] { Option2_Click(); }); });
+    connect(ui_->Text1, &QLineEdit::textChanged, this, [this] { app_.run([this] { Text1_Change(); }); });
 }
 
 void FrmSc::destroyControls()
 {
     app::retireWindow(window_, this);
     window_ = nullptr;
+    ui_.reset();
+    lstbxScMf_ = {};
 }
 
 void FrmSc::showControls(bool visible)
 {
-    if (window_)
-        window_->setVisible(visible);
+    if (!window_)
+        return;
+    window_->setVisible(visible);
+    if (visible)
+        window_->activateWindow();
+}
+
+void FrmSc::formLoad()
+{
+    const auto& pf = app_.frmPf();
+    const Figures figures{pf.intKwh, pf.intKvarh, pf.intHours, pf.intPf, pf.intTargetPf};
+    LoadTexts texts;
+    bool failed = false;
+    try {
+        computeSizing(figures, pf.lblPfCaption().toStdString(), lblLCaption().toStdString(),
+                      ui_->Option2->isChecked(), sizing_, texts);
+    } catch (const core::ArithmeticError&) {
+        failed = true;
+    }
+
+    setIfProduced(ui_->txtScKvar2, texts.txtScKvar2, &QLineEdit::setText);
+    setIfProduced(ui_->txtLKvar, texts.txtLKvar, &QLineEdit::setText);
+    setIfProduced(ui_->lblHours, texts.lblHours, &QLabel::setText);
+    setIfProduced(ui_->lblKw, texts.lblKw, &QLabel::setText);
+    setIfProduced(ui_->lblLagKvar, texts.lblLagKvar, &QLabel::setText);
+    setIfProduced(ui_->lblKVA, texts.lblKVA, &QLabel::setText);
+    setIfProduced(ui_->txtScKvar, texts.txtScKvar, &QLineEdit::setText);
+    setIfProduced(ui_->lblPf, texts.lblPf, &QLabel::setText);
+    setIfProduced(ui_->Frame2, texts.frame2, &QGroupBox::setTitle);
+    setIfProduced(ui_->lblCurrent, texts.lblCurrent, &QLabel::setText);
+    setIfProduced(ui_->lblBasic, texts.lblBasic, &QLabel::setText);
+    if (texts.table)
+        showTable(*texts.table);
+    for (QLabel* sentence : {ui_->lblPf, ui_->lblCurrent, ui_->lblBasic})
+        fitSentence(sentence);
+
+    if (failed)
+        app_.messageBox().show(QStringLiteral("エラー　終了します"));
 }
 
 void FrmSc::formUnload()
 {
     app_.frmPf().unload();
+}
+
+bool FrmSc::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!ui_)
+        return false;
+    if (watched == ui_->lblL && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && ui_->lblL->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+        app_.run([this] { lblL_Click(); });
+        return true;
+    }
+    if (event->type() != QEvent::MouseMove)
+        return false;
+    if (watched == ui_->txtScKvar)
+        app_.run([this] { txtScKvar_MouseMove(); });
+    else if (watched == ui_->txtScKvar2)
+        app_.run([this] { txtScKvar2_MouseMove(); });
+    else if (watched == ui_->txtLKvar)
+        app_.run([this] { txtLKvar_MouseMove(); });
+    else if (watched == ui_->lblL)
+        app_.run([this] { lblL_MouseMove(); });
+    else if (watched == lstbxScMf_[0]->viewport() || watched == lstbxScMf_[1]->viewport())
+        app_.run([this] { lstbxScMf_MouseMove(); });
+    return false;
+}
+
+void FrmSc::Command1_Click()
+{
+    app_.frmPf().unload();
+}
+
+void FrmSc::Command2_Click()
+{
+    unload();
+    app_.frmPf().show();
+}
+
+void FrmSc::lblL_Click()
+{
+    const QString caption = lblLCaption();
+    if (caption == text(ReactorSixCaption)) {
+        ui_->lblL->setText(text(ReactorThirteenCaption));
+        app::setTextColour(ui_->lblL, Orange);
+    } else if (caption == text(ReactorThirteenCaption)) {
+        ui_->lblL->setText(text(ReactorSixCaption));
+        app::setTextColour(ui_->lblL, buttonTextColour());
+    }
+    CalcReactorRating();
+    if (ui_->Option1->isChecked())
+        Option1_Click();
+}
+
+void FrmSc::Option1_Click()
+{
+    connectionChosen(ui_->txtScKvar2, sizing_.dblScKvar2);
+}
+
+void FrmSc::Option2_Click()
+{
+    connectionChosen(ui_->txtScKvar, sizing_.dblScKvar);
+}
+
+void FrmSc::connectionChosen(const QLineEdit* capacityBox, double q)
+{
+    ui_->Frame2->setTitle(QString::fromStdString(frame2Caption(capacityBox->text().toStdString())));
+    for (QListWidget* list : lstbxScMf_)
+        list->clear();
+    CalcCapacitanceTable(q);
+    CalcCapacitanceTypedVoltage();
+}
+
+void FrmSc::Text1_Change()
+{
+    CalcCapacitanceTypedVoltage();
+}
+
+void FrmSc::txtScKvar_MouseMove()
+{
+    setCapacityHint(ui_->txtScKvar);
+}
+
+void FrmSc::txtScKvar2_MouseMove()
+{
+    setCapacityHint(ui_->txtScKvar2);
+}
+
+void FrmSc::txtLKvar_MouseMove()
+{
+    setCapacityHint(ui_->txtLKvar);
+}
+
+void FrmSc::setCapacityHint(QLineEdit* box)
+{
+    box->setToolTip(QString::fromStdString(hint::capacityBox(lblLCaption().toStdString())));
+}
+
+void FrmSc::lblL_MouseMove()
+{
+    ui_->lblL->setToolTip(QString::fromStdString(hint::reactorLabel(lblLCaption().toStdString())));
+}
+
+void FrmSc::lstbxScMf_MouseMove()
+{
+    const QString hintText = QString::fromStdString(hint::capacitanceLists(ui_->Option2->isChecked()));
+    for (QListWidget* list : lstbxScMf_)
+        list->setToolTip(hintText);
+}
+
+void FrmSc::CalcReactorRating()
+{
+    const ReactorTexts texts = sc::CalcReactorRating(sizing_, lblLCaption().toStdString());
+    ui_->txtScKvar2->setText(QString::fromStdString(texts.txtScKvar2));
+    ui_->txtLKvar->setText(QString::fromStdString(texts.txtLKvar));
+}
+
+void FrmSc::CalcCapacitanceTable(double q)
+{
+    showTable(sc::CalcCapacitanceTable(sizing_, q, ui_->Option2->isChecked(), lblLCaption().toStdString()));
+}
+
+void FrmSc::showTable(const CapacitanceTable& table)
+{
+    const std::array<QLabel*, 4> heads{ui_->Label15, ui_->Label14, ui_->Label13, ui_->Label12};
+    for (std::size_t i = 0; i < heads.size(); ++i) {
+        heads[i]->setText(QString::fromStdString(table.rowHeads[i]));
+        app::widenToText(heads[i]);
+    }
+    for (std::size_t list = 0; list < table.rows.size(); ++list)
+        for (std::size_t row = 0; row < table.rows[list].size(); ++row)
+            setListRow(list, row, QString::fromStdString(table.rows[list][row]));
+}
+
+void FrmSc::CalcCapacitanceTypedVoltage()
+{
+    const double q = ui_->Option1->isChecked() ? sizing_.dblScKvar2 : sizing_.dblScKvar;
+    const TypedVoltageRows result = sc::CalcCapacitanceTypedVoltage(sizing_, ui_->Text1->text().toStdString(), q);
+    switch (result.kind) {
+    case TypedVoltageRows::Kind::Rows:
+        for (std::size_t list = 0; list < result.rows.size(); ++list)
+            setListRow(list, TypedVoltageRow, QString::fromStdString(result.rows[list]));
+        return;
+    case TypedVoltageRows::Kind::NotNumeric:
+        app_.messageBox().show(QStringLiteral("数字以外が入力されています！"));
+        if (!ui_)
+            return;
+        break;
+    case TypedVoltageRows::Kind::Empty:
+        break;
+    }
+    ui_->Text1->setText(QString());
+    for (std::size_t list = 0; list < lstbxScMf_.size(); ++list)
+        setListRow(list, TypedVoltageRow, QString());
+    if (result.kind == TypedVoltageRows::Kind::NotNumeric)
+        ui_->Text1->setFocus(Qt::OtherFocusReason);
+}
+
+// Sets the text of a row; a list with exactly that many rows gets it as a new
+// last row. Rows that a failed load never filled are added empty before it.
+void FrmSc::setListRow(std::size_t list, std::size_t row, const QString& rowText)
+{
+    QListWidget* box = lstbxScMf_[list];
+    while (static_cast<std::size_t>(box->count()) <= row) {
+        auto* item = new QListWidgetItem(box);
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        item->setSizeHint(QSize(0, app::twipsToPixels(240)));
+    }
+    box->item(static_cast<int>(row))->setText(rowText);
+}
+
+// The sentences keep their width and grow downward to fit their text, or
+// widen to it where they do not wrap.
+void FrmSc::fitSentence(QLabel* label)
+{
+    if (label->wordWrap())
+        label->resize(label->width(), std::max(label->height(), label->heightForWidth(label->width())));
+    else
+        label->adjustSize();
+}
+
+QString FrmSc::lblLCaption() const
+{
+    return ui_->lblL->text();
 }
 
 } // namespace kandelo::sc

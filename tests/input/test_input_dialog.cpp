@@ -1,6 +1,7 @@
 #include "app/app.h"
 #include "app/frmtimer.h"
 #include "app/twips.h"
+#include "core/arithmetic_error.h"
 #include "input/frminputbox.h"
 #include "pf/frmpf.h"
 #include "support/session.h"
@@ -40,7 +41,7 @@ protected:
     void formLoad() override
     {
         FrmInputBox::formLoad();
-        throw std::runtime_error("load failed");
+        throw core::ArithmeticError(core::ArithmeticError::Kind::Overflow);
     }
 };
 

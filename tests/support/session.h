@@ -76,6 +76,21 @@ struct Session {
         QVERIFY(QTest::qWaitForWindowActive(pfScreen()));
     }
 
+    // From the power-factor screen through the improve button, the hours and the
+    // target to the capacitor sizing screen.
+    void reachSizing(const QString& kwh, const QString& kvarh, const QString& hours, const QString& target)
+    {
+        reachPowerFactor(kwh, kvarh);
+        QWidget* pf = pfScreen();
+        QTest::mouseClick(control<QWidget>(pf, "Option1"), Qt::LeftButton);
+        QTest::mouseClick(control<QWidget>(pf, "cmdImprove"), Qt::LeftButton);
+        QVERIFY(QTest::qWaitForWindowActive(dialog()));
+        enter(hours, targetPrompt());
+        enter(target);
+        QVERIFY(scScreen() && scScreen()->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(scScreen()));
+    }
+
     static QString kwhPrompt() { return QStringLiteral("      有効電力量 kWh は？"); }
     static QString kvarhPrompt() { return QStringLiteral("      無効電力量 kvarh は？"); }
     static QString hoursPrompt() { return QStringLiteral("   入力した電力量の積算時間(H) は？"); }

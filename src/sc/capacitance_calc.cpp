@@ -1,0 +1,93 @@
+#include "sc/capacitance_calc.h"
+
+#include "core/arithmetic_error.h"
+#include "core/checked.h"
+#include "core/number_parse.h"
+#include "core/plain_number.h"
+#include "sc/round_by_magnitude.h"
+
+namespace kandelo::sc {
+
+namespace {
+
+namespace checked = core::checked;
+
+constexpr std::array<double, 2> Omega{314.0, 376.8}; // 2πf with π = 3.14, at 50 Hz and 60 Hz
+constexpr double MicrofaradsPerFarad = 1'000'000'000; // with kvar for var: 10⁶ µF/F × 10³ var/kvar
+constexpr int ListWidth = 9;
+
+// The standard voltages of rows 0 to 4.
+constexpr std::array<double, 5> CapacitorAlone{100, 200, 400, 3300, 6600};
+constexpr std::array<double, 5> WithSixPercent{100, 234, 468, 3510, 7020};
+constexpr std::array<double, 5> WithThirteenPercent{100, 253, 506, 3793, 7586};
+
+std::string listRow(SizingState& state, double microfarads)
+{
+    return AlignRight(ListWidth, roundedText(microfarads, state.strFormat));
+}
+
+} // namespace
+
+ReactorTexts CalcReactorRating(SizingState& state, std::string_view lblLCaption)
+{
+    if (lblLCaption == ReactorSixCaption) {
+        state.dblScKvar2 = checked::div(state.dblScKvar, 0.94);
+        state.dblLKvar = checked::div(checked::mul(state.dblScKvar, 0.06), 0.94);
+    } else if (lblLCaption == ReactorThirteenCaption) {
+        state.dblScKvar2 = checked::div(state.dblScKvar, 0.87);
+        state.dblLKvar = checked::div(checked::mul(state.dblScKvar, 0.13), 0.87);
+    }
+    ReactorTexts texts;
+    texts.txtScKvar2 = roundedText(state.dblScKvar2, state.strFormat);
+    texts.txtLKvar = roundedText(state.dblLKvar, state.strFormat);
+    return texts;
+}
+
+CapacitanceTable CalcCapacitanceTable(SizingState& state, double q, bool option2Selected, std::string_view lblLCaption)
+{
+    const auto& volts = option2Selected                           ? CapacitorAlone
+                        : lblLCaption == ReactorSixCaption ? WithSixPercent
+                                                                  : WithThirteenPercent;
+    CapacitanceTable table;
+    for (std::size_t row = 1; row < volts.size(); ++row)
+        table.rowHeads[row - 1] = core::plainNumberText(volts[row]);
+    for (std::size_t list = 0; list < Omega.size(); ++list) {
+        for (std::size_t row = 0; row < volts.size(); ++row) {
+            const double denominator = checked::mul(checked::mul(volts[row], volts[row]), Omega[list]);
+            table.rows[list][row] = listRow(state, checked::div(checked::mul(q, MicrofaradsPerFarad), denominator));
+        }
+    }
+    return table;
+}
+
+TypedVoltageRows CalcCapacitanceTypedVoltage(SizingState& state, std::string_view text, double q)
+{
+    if (text == "0" || text.empty())
+        return {};
+    const auto volts = core::parseNumber(text);
+    if (!volts)
+        return {TypedVoltageRows::Kind::NotNumeric};
+
+    // A voltage for which no capacitance can be worked out, such as zero
+    // written as "0.0", counts as no voltage.
+    TypedVoltageRows result{TypedVoltageRows::Kind::Rows};
+    try {
+        for (std::size_t list = 0; list < Omega.size(); ++list) {
+            const double denominator = checked::mul(checked::mul(*volts, Omega[list]), *volts);
+            result.rows[list] = listRow(state, checked::div(checked::mul(q, MicrofaradsPerFarad), denominator));
+        }
+    } catch (const core::ArithmeticError&) {
+        return {};
+    }
+    return result;
+}
+
+std::string frame2Caption(std::string_view capacityText)
+{
+    std::string caption = "静電容量　μF    (";
+    caption += capacityText;
+    caption += "kvar)";
+    return caption;
+}
+
+} // namespace kandelo::sc

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "sc/capacitance_calc.h"
+#include "sc/sizing_state.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kandelo::sc {
+
+// The shared figures that the sizing reads.
+struct Figures {
+    double intKwh = 0.0;
+    double intKvarh = 0.0;
+    double intHours = 0.0;
+    double intPf = 0.0;
+    double intTargetPf = 0.0;
+};
+
+// Every text that the load of the sizing screen sets, each once its step has run.
+struct LoadTexts {
+    std::optional<std::string> txtScKvar2; // by CalcReactorRating, then again after the second rounding
+    std::optional<std::string> txtLKvar;   // likewise
+    std::optional<std::string> lblHours;
+    std::optional<std::string> lblKw;
+    std::optional<std::string> lblLagKvar;
+    std::optional<std::string> lblKVA;
+    std::optional<std::string> txtScKvar;
+    std::optional<std::string> lblPf;
+    std::optional<std::string> frame2;
+    std::optional<std::string> lblCurrent;
+    std::optional<std::string> lblBasic;
+    std::optional<CapacitanceTable> table;
+};
+
+// The load of the sizing screen, step by step, from the shared figures, the
+// power factor as frmPf's lblPf shows it, and the reactor caption of lblL and
+// the connection choice as the screen stands.
+// A failing step raises core::ArithmeticError; `texts` then holds what the
+// steps before it produced, and `state` what they wrote.
+void computeSizing(const Figures& figures, std::string_view pfCaption, std::string_view lblLCaption,
+                   bool option2Selected, SizingState& state, LoadTexts& texts);
+
+} // namespace kandelo::sc
