@@ -5,7 +5,6 @@
 #include "app/app.h"
 #include "app/colours.h"
 #include "app/font.h"
-#include "app/form_window.h"
 #include "app/frmtimer.h"
 #include "app/label_fit.h"
 #include "app/message_box.h"
@@ -33,31 +32,19 @@ QString fromUtf8(std::string_view text)
 } // namespace
 
 FrmInputBox::FrmInputBox(app::App& app)
-    : Form("frmInputBox", app.forms())
-    , app_(app)
+    : WindowForm("frmInputBox", app)
 {
 }
 
-FrmInputBox::~FrmInputBox()
-{
-    app::retireWindow(window_, this);
-}
-
-QWidget* FrmInputBox::window() const
-{
-    return isLoaded() ? window_.data() : nullptr;
-}
+FrmInputBox::~FrmInputBox() = default;
 
 void FrmInputBox::createControls()
 {
-    window_ = new app::FormWindow([this] { app_.run([this] { CancelButton_Click(); }); });
-    window_->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                            | Qt::MSWindowsFixedSizeDialogHint);
+    // Closing the dialog through its frame is its cancel button.
+    QWidget* window = createWindow(Qt::Dialog, [this] { CancelButton_Click(); });
     ui_ = std::make_unique<Ui::frmInputBox>();
-    ui_->setupUi(window_);
-    window_->setObjectName(QStringLiteral("frmInputBox"));
-
-    window_->setFont(app::gothicFont(12));
+    ui_->setupUi(window);
+    window->setFont(app::gothicFont(12));
     ui_->Label2->setFont(app::gothicFont(11.25));
     ui_->Label3->setFont(app::gothicFont(11.25));
     app::setBackgroundColour(ui_->txtPf, LightGrey);
@@ -80,24 +67,16 @@ void FrmInputBox::createControls()
     lastFocused_ = nullptr;
 }
 
-void FrmInputBox::destroyControls()
+void FrmInputBox::releaseControls()
 {
-    app::retireWindow(window_, this);
-    window_ = nullptr;
     ui_.reset();
     lastFocused_ = nullptr;
 }
 
-void FrmInputBox::showControls(bool visible)
+void FrmInputBox::shown()
 {
-    if (!window_)
-        return;
-    window_->setVisible(visible);
-    if (visible) {
-        window_->activateWindow();
-        if (!lastFocused_)
-            ui_->Text1->setFocus(Qt::ActiveWindowFocusReason);
-    }
+    if (!lastFocused_)
+        ui_->Text1->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void FrmInputBox::formLoad()
@@ -118,7 +97,7 @@ void FrmInputBox::formLoad()
             note->setVisible(true);
             clientHeight = std::max(clientHeight, note->geometry().bottom() + app::twipsToPixels(120));
         }
-        window_->setFixedSize(window_->width(), clientHeight);
+        window()->setFixedSize(window()->width(), clientHeight);
         // The prompt takes the size of its text and stays left of Text1.
         const int gap = app::twipsToPixels(120);
         app::fitLabel(ui_->Label1, app::twipsToPixels(1920), ui_->Text1->x() - gap, gap);

@@ -1,9 +1,6 @@
 #pragma once
 
-#include "app/form.h"
-
-#include <QObject>
-#include <QPointer>
+#include "app/window_form.h"
 
 #include <memory>
 
@@ -14,29 +11,21 @@ namespace Ui {
 class frmInputBox;
 }
 
-namespace kandelo::app {
-class App;
-class FormWindow;
-} // namespace kandelo::app
-
 namespace kandelo::input {
 
 // The input dialog: asks for the one figure that strInputMode names, checks it
 // and stores it in the shared figures of frmPf.
-class FrmInputBox : public QObject, public app::Form {
+class FrmInputBox : public app::WindowForm {
     Q_OBJECT
 
 public:
     explicit FrmInputBox(app::App& app);
     ~FrmInputBox() override;
 
-    // The dialog's window while it is loaded, otherwise nothing.
-    QWidget* window() const;
-
 protected:
     void createControls() override;
-    void destroyControls() override;
-    void showControls(bool visible) override;
+    void releaseControls() override;
+    void shown() override;
     void formLoad() override;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -51,8 +40,6 @@ private:
 
     void gotFocus(QWidget* control);
 
-    app::App& app_;
-    QPointer<app::FormWindow> window_;
     std::unique_ptr<Ui::frmInputBox> ui_;
     QWidget* lastFocused_ = nullptr;
 };

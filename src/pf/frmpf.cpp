@@ -5,7 +5,6 @@
 #include "app/app.h"
 #include "app/colours.h"
 #include "app/font.h"
-#include "app/form_window.h"
 #include "app/frmtimer.h"
 #include "app/label_fit.h"
 #include "app/message_box.h"
@@ -32,20 +31,11 @@ void style(QWidget* control, qreal points, bool bold = false)
 } // namespace
 
 FrmPf::FrmPf(app::App& app)
-    : Form("frmPf", app.forms())
-    , app_(app)
+    : WindowForm("frmPf", app)
 {
 }
 
-FrmPf::~FrmPf()
-{
-    app::retireWindow(window_, this);
-}
-
-QWidget* FrmPf::window() const
-{
-    return isLoaded() ? window_.data() : nullptr;
-}
+FrmPf::~FrmPf() = default;
 
 QString FrmPf::lblPfCaption() const
 {
@@ -61,14 +51,11 @@ void FrmPf::setImproveButton(TwipRect box)
 
 void FrmPf::createControls()
 {
-    window_ = new app::FormWindow([this] { app_.run([this] { unload(); }); });
-    window_->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                            | Qt::WindowMinimizeButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    QWidget* window = createWindow(Qt::Window | Qt::WindowMinimizeButtonHint, [this] { unload(); });
     ui_ = std::make_unique<Ui::frmPf>();
-    ui_->setupUi(window_);
-    window_->setFixedSize(window_->size());
-
-    window_->setFont(app::gothicFont(12));
+    ui_->setupUi(window);
+    window->setFixedSize(window->size());
+    window->setFont(app::gothicFont(12));
     for (QLabel* caption : {ui_->Label1, ui_->Label2}) {
         app::setTextColour(caption, White);
         app::setBackgroundColour(caption, Olive);
@@ -94,22 +81,14 @@ void FrmPf::createControls()
     connect(ui_->Command2, &QPushButton::clicked, this, [this] { app_.run([this] { Command2_Click(); }); });
 }
 
-void FrmPf::destroyControls()
+void FrmPf::releaseControls()
 {
-    app::retireWindow(window_, this);
-    window_ = nullptr;
     ui_.reset();
 }
 
-void FrmPf::showControls(bool visible)
+void FrmPf::shown()
 {
-    if (!window_)
-        return;
-    window_->setVisible(visible);
-    if (visible) {
-        window_->activateWindow();
-        ui_->Command2->setFocus(Qt::ActiveWindowFocusReason);
-    }
+    ui_->Command2->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void FrmPf::formLoad()

@@ -1,10 +1,7 @@
 #pragma once
 
-#include "app/form.h"
+#include "app/window_form.h"
 #include "pf/dial_geometry.h"
-
-#include <QObject>
-#include <QPointer>
 
 #include <memory>
 
@@ -12,16 +9,11 @@ namespace Ui {
 class frmPf;
 }
 
-namespace kandelo::app {
-class App;
-class FormWindow;
-} // namespace kandelo::app
-
 namespace kandelo::pf {
 
 // The power-factor screen. Its object lives for the whole run and carries the
 // five shared figures, which survive the unloading of its window.
-class FrmPf : public QObject, public app::Form {
+class FrmPf : public app::WindowForm {
     Q_OBJECT
 
 public:
@@ -34,7 +26,6 @@ public:
     double intPf = 0.0;       // present average power factor, %
     double intTargetPf = 0.0; // target power factor, %
 
-    QWidget* window() const;
     // The caption of lblPf: the power factor as the screen shows it.
     QString lblPfCaption() const;
 
@@ -44,8 +35,8 @@ public:
 
 protected:
     void createControls() override;
-    void destroyControls() override;
-    void showControls(bool visible) override;
+    void releaseControls() override;
+    void shown() override;
     void formLoad() override;
     void formUnload() override;
 
@@ -56,8 +47,6 @@ private:
     void Command2_Click();
     void DrawPfNeedle();
 
-    app::App& app_;
-    QPointer<app::FormWindow> window_;
     std::unique_ptr<Ui::frmPf> ui_;
     TwipRect improveButton_ = ImproveButtonStart;
 };

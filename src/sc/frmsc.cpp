@@ -5,7 +5,6 @@
 #include "app/app.h"
 #include "app/colours.h"
 #include "app/font.h"
-#include "app/form_window.h"
 #include "app/label_fit.h"
 #include "app/message_box.h"
 #include "app/twips.h"
@@ -52,32 +51,20 @@ void setIfProduced(Control* control, const std::optional<std::string>& produced,
 } // namespace
 
 FrmSc::FrmSc(app::App& app)
-    : Form("frmSc", app.forms())
-    , app_(app)
+    : WindowForm("frmSc", app)
 {
 }
 
-FrmSc::~FrmSc()
-{
-    app::retireWindow(window_, this);
-}
-
-QWidget* FrmSc::window() const
-{
-    return isLoaded() ? window_.data() : nullptr;
-}
+FrmSc::~FrmSc() = default;
 
 void FrmSc::createControls()
 {
-    window_ = new app::FormWindow([this] { app_.run([this] { unload(); }); });
-    window_->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                            | Qt::WindowMinimizeButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    QWidget* window = createWindow(Qt::Window | Qt::WindowMinimizeButtonHint, [this] { unload(); });
     ui_ = std::make_unique<Ui::frmSc>();
-    ui_->setupUi(window_);
-    window_->setFixedSize(window_->size());
+    ui_->setupUi(window);
+    window->setFixedSize(window->size());
+    window->setFont(app::gothicFont(12));
     lstbxScMf_ = {ui_->lstbxScMf_0, ui_->lstbxScMf_1};
-
-    window_->setFont(app::gothicFont(12));
     for (QLabel* value : {ui_->lblHours, ui_->lblKw, ui_->lblLagKvar, ui_->lblKVA}) {
         value->setFont(app::gothicFont(14.25));
         app::setBackgroundColour(value, Green);
@@ -132,21 +119,10 @@ void FrmSc::createControls()
     connect(ui_->Text1, &QLineEdit::textChanged, this, [this] { app_.run([this] { Text1_Change(); }); });
 }
 
-void FrmSc::destroyControls()
+void FrmSc::releaseControls()
 {
-    app::retireWindow(window_, this);
-    window_ = nullptr;
     ui_.reset();
     lstbxScMf_ = {};
-}
-
-void FrmSc::showControls(bool visible)
-{
-    if (!window_)
-        return;
-    window_->setVisible(visible);
-    if (visible)
-        window_->activateWindow();
 }
 
 void FrmSc::formLoad()

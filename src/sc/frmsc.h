@@ -1,10 +1,7 @@
 #pragma once
 
-#include "app/form.h"
+#include "app/window_form.h"
 #include "sc/sizing_state.h"
-
-#include <QObject>
-#include <QPointer>
 
 #include <array>
 #include <memory>
@@ -17,11 +14,6 @@ namespace Ui {
 class frmSc;
 }
 
-namespace kandelo::app {
-class App;
-class FormWindow;
-} // namespace kandelo::app
-
 namespace kandelo::sc {
 
 struct CapacitanceTable;
@@ -29,21 +21,19 @@ struct CapacitanceTable;
 // The capacitor sizing screen: works out the sizing from the shared figures
 // when it loads, then follows the reactor toggle, the connection choice and
 // the typed voltage.
-class FrmSc : public QObject, public app::Form {
+class FrmSc : public app::WindowForm {
     Q_OBJECT
 
 public:
     explicit FrmSc(app::App& app);
     ~FrmSc() override;
 
-    QWidget* window() const;
     // dblScKvar, dblScKvar2, dblLKvar and strFormat; they outlive the window.
     const SizingState& sizing() const { return sizing_; }
 
 protected:
     void createControls() override;
-    void destroyControls() override;
-    void showControls(bool visible) override;
+    void releaseControls() override;
     void formLoad() override;
     void formUnload() override;
 
@@ -73,9 +63,7 @@ private:
     void fitSentence(QLabel* label);
     QString lblLCaption() const;
 
-    app::App& app_;
     SizingState sizing_;
-    QPointer<app::FormWindow> window_;
     std::unique_ptr<Ui::frmSc> ui_;
     std::array<QListWidget*, 2> lstbxScMf_{};
 };

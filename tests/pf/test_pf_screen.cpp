@@ -230,12 +230,7 @@ void TestPfScreen::improveLeadsToHoursAndTarget()
 void TestPfScreen::targetEqualToPresentPowerFactorIsAccepted()
 {
     Session s;
-    s.reachPowerFactor("1000", "484.3");
-    PfView pf{s};
-    QTest::mouseClick(pf.option1(), Qt::LeftButton);
-    QTest::mouseClick(pf.button("cmdImprove"), Qt::LeftButton);
-    QVERIFY(QTest::qWaitForWindowActive(s.dialog()));
-    s.enter("392", Session::targetPrompt());
+    s.reachTargetPrompt("1000", "484.3", "392");
     const double present = s.app.frmPf().intPf;
     s.enter(QString::number(present, 'g', 17));
     QVERIFY(s.messages.texts.isEmpty());
@@ -246,12 +241,7 @@ void TestPfScreen::targetEqualToPresentPowerFactorIsAccepted()
 void TestPfScreen::targetOfHundredIsAccepted()
 {
     Session s;
-    s.reachPowerFactor("1000", "484.3");
-    PfView pf{s};
-    QTest::mouseClick(pf.option1(), Qt::LeftButton);
-    QTest::mouseClick(pf.button("cmdImprove"), Qt::LeftButton);
-    QVERIFY(QTest::qWaitForWindowActive(s.dialog()));
-    s.enter("392", Session::targetPrompt());
+    s.reachTargetPrompt("1000", "484.3", "392");
     s.enter("100");
     QVERIFY(s.messages.texts.isEmpty());
     QCOMPARE(s.app.frmPf().intTargetPf, 100.0);
@@ -309,12 +299,7 @@ void TestPfScreen::closeBoxEndsTheProgram()
 void TestPfScreen::closingTheSizingScreenEndsTheProgram()
 {
     Session s;
-    s.reachPowerFactor("1000", "484.3");
-    PfView pf{s};
-    QTest::mouseClick(pf.option1(), Qt::LeftButton);
-    QTest::mouseClick(pf.button("cmdImprove"), Qt::LeftButton);
-    QVERIFY(QTest::qWaitForWindowActive(s.dialog()));
-    s.enter("392", Session::targetPrompt());
+    s.reachTargetPrompt("1000", "484.3", "392");
     s.enter("95");
     QVERIFY(!s.scScreen()->close());
     QVERIFY(s.openForms().isEmpty());

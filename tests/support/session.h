@@ -76,9 +76,8 @@ struct Session {
         QVERIFY(QTest::qWaitForWindowActive(pfScreen()));
     }
 
-    // From the power-factor screen through the improve button, the hours and the
-    // target to the capacitor sizing screen.
-    void reachSizing(const QString& kwh, const QString& kvarh, const QString& hours, const QString& target)
+    // From the power-factor screen through the improve button and the hours to the target prompt.
+    void reachTargetPrompt(const QString& kwh, const QString& kvarh, const QString& hours)
     {
         reachPowerFactor(kwh, kvarh);
         QWidget* pf = pfScreen();
@@ -86,6 +85,13 @@ struct Session {
         QTest::mouseClick(control<QWidget>(pf, "cmdImprove"), Qt::LeftButton);
         QVERIFY(QTest::qWaitForWindowActive(dialog()));
         enter(hours, targetPrompt());
+    }
+
+    // From the power-factor screen through the improve button, the hours and the
+    // target to the capacitor sizing screen.
+    void reachSizing(const QString& kwh, const QString& kvarh, const QString& hours, const QString& target)
+    {
+        reachTargetPrompt(kwh, kvarh, hours);
         enter(target);
         QVERIFY(scScreen() && scScreen()->isVisible());
         QVERIFY(QTest::qWaitForWindowActive(scScreen()));
