@@ -74,6 +74,8 @@ void FrmPf::createControls()
     app::fitLabel(ui_->lblComent, ui_->lblComent->x(), ui_->Frame1->width() - margin, margin);
 
     ui_->dial->setAccessibleName(QStringLiteral("力率計"));
+    // The option shows only its mark; its hint says what it does.
+    ui_->Option1->setAccessibleName(ui_->Option1->toolTip());
 
     connect(ui_->Option1, &QRadioButton::clicked, this, [this] { app_.run([this] { Option1_Click(); }); });
     connect(ui_->cmdImprove, &QPushButton::clicked, this, [this] { app_.run([this] { cmdImprove_Click(); }); });

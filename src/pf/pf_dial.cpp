@@ -2,6 +2,7 @@
 
 #include "app/font.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 
 namespace kandelo::pf {
@@ -125,9 +126,23 @@ void paintLabel(QPainter& painter, const ScaleLabel& label)
 
 } // namespace
 
+namespace {
+
+// Screen readers see the dial as a picture with a name and a description.
+QAccessibleInterface* dialAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(PfDial::staticMetaObject.className()) && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+    return nullptr;
+}
+
+} // namespace
+
 PfDial::PfDial(QWidget* parent)
     : QWidget(parent)
 {
+    static const bool factoryInstalled = (QAccessible::installFactory(dialAccessible), true);
+    Q_UNUSED(factoryInstalled);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 

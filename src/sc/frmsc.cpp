@@ -15,6 +15,7 @@
 #include "sc/sizing_calc.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace kandelo::sc {
@@ -79,9 +80,13 @@ void FrmSc::createControls()
     }
     ui_->lblPf->setFont(app::gothicFont(14.25));
     app::setTextColour(ui_->lblPf, Orange);
+    // The reactor label is also a control for the keyboard: Tab reaches it,
+    // Space or Enter toggles it, and it shows a heavier frame while focused.
     ui_->lblL->setFont(app::gothicFont(11.25));
     ui_->lblL->setMouseTracking(true);
+    ui_->lblL->setFocusPolicy(Qt::StrongFocus);
     ui_->lblL->installEventFilter(this);
+    describeReactorLabel();
     for (QWidget* small : std::initializer_list<QWidget*>{ui_->Frame2, ui_->Frame3, ui_->Frame4, ui_->Label9,
                                                           ui_->Label10, ui_->Label11})
         small->setFont(app::gothicFont(11.25));
@@ -108,6 +113,8 @@ void FrmSc::createControls()
     ui_->Label3->setBuddy(ui_->txtScKvar2);
     ui_->Label4->setBuddy(ui_->txtLKvar);
     ui_->Label11->setBuddy(ui_->Text1);
+    ui_->Option2->setAccessibleName(ui_->lblSc->text());
+    ui_->Option1->setAccessibleName(ui_->Label3->text());
     // A list takes no buddy; its heading is a fixed caption, so the name cannot go stale.
     ui_->lstbxScMf_0->setAccessibleName(ui_->Label10->text());
     ui_->lstbxScMf_1->setAccessibleName(ui_->Label9->text());
@@ -117,6 +124,11 @@ void FrmSc::createControls()
     connect(ui_->Option1, &QRadioButton::clicked, this, [this] { app_.run([this] { Option1_Click(); }); });
     connect(ui_->Option2, &QRadioButton::clicked, this, [this] { app_.run([this] { Option2_Click(); }); });
     connect(ui_->Text1, &QLineEdit::textChanged, this, [this] { app_.run([this] { Text1_Change(); }); });
+}
+
+void FrmSc::shown()
+{
+    ui_->Option2->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void FrmSc::releaseControls()
@@ -167,11 +179,8 @@ bool FrmSc::eventFilter(QObject* watched, QEvent* event)
 {
     if (!ui_)
         return false;
-    if (watched == ui_->lblL && event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && ui_->lblL->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
-        app_.run([this] { lblL_Click(); });
+    if (watched == ui_->lblL && reactorLabelEvent(event))
         return true;
-    }
     if (event->type() != QEvent::MouseMove)
         return false;
     if (watched == ui_->txtScKvar)
@@ -185,6 +194,34 @@ bool FrmSc::eventFilter(QObject* watched, QEvent* event)
     else if (watched == lstbxScMf_[0]->viewport() || watched == lstbxScMf_[1]->viewport())
         app_.run([this] { lstbxScMf_MouseMove(); });
     return false;
+}
+
+// A click on the reactor label, or Space or Enter while it has the focus,
+// toggles the reactor. True when the event is used up.
+bool FrmSc::reactorLabelEvent(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonRelease: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton || !ui_->lblL->rect().contains(mouse->position().toPoint()))
+            return false;
+        break;
+    }
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        break;
+    }
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        ui_->lblL->setLineWidth(event->type() == QEvent::FocusIn ? 2 : 1);
+        return false;
+    default:
+        return false;
+    }
+    app_.run([this] { lblL_Click(); });
+    return true;
 }
 
 void FrmSc::Command1_Click()
@@ -208,6 +245,7 @@ void FrmSc::lblL_Click()
         ui_->lblL->setText(text(ReactorSixCaption));
         app::setTextColour(ui_->lblL, buttonTextColour());
     }
+    describeReactorLabel();
     CalcReactorRating();
     if (ui_->Option1->isChecked())
         Option1_Click();
@@ -338,6 +376,12 @@ void FrmSc::fitSentence(QLabel* label)
         label->resize(label->width(), std::max(label->height(), label->heightForWidth(label->width())));
     else
         label->adjustSize();
+}
+
+// Screen readers tell what the reactor label does, as its hint does.
+void FrmSc::describeReactorLabel()
+{
+    ui_->lblL->setAccessibleDescription(QString::fromStdString(hint::reactorLabel(lblLCaption().toStdString())));
 }
 
 QString FrmSc::lblLCaption() const

@@ -34,6 +34,7 @@ public:
 protected:
     void createControls() override;
     void releaseControls() override;
+    void shown() override;
     void formLoad() override;
     void formUnload() override;
 
@@ -61,6 +62,8 @@ private:
     void showTable(const CapacitanceTable& table);
     void setListRow(std::size_t list, std::size_t row, const QString& text);
     void fitSentence(QLabel* label);
+    bool reactorLabelEvent(QEvent* event);
+    void describeReactorLabel();
     QString lblLCaption() const;
 
     SizingState sizing_;
