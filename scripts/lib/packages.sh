@@ -1,7 +1,11 @@
 # Sourced by scripts/run and scripts/test.
 
-# The Debian/Ubuntu packages that building, testing and running the program need.
+# The Debian/Ubuntu packages that building and running the program need,
 KANDELO_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-ipafont-gothic)
+# what its tests add (the desktop entry, metainfo and .deb checks),
+KANDELO_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev)
+# and what the fuzz targets need.
+KANDELO_FUZZ_PACKAGES=(cmake ninja-build clang libclang-rt-dev)
 
 # Installs those of the given packages that are missing, through apt-get
 # (with sudo when not root). Nothing is installed when all are there.

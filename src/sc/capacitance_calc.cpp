@@ -66,11 +66,11 @@ TypedVoltageRows CalcCapacitanceTypedVoltage(SizingState& state, std::string_vie
         return {};
     const auto volts = core::parseNumber(text);
     if (!volts)
-        return {TypedVoltageRows::Kind::NotNumeric};
+        return {TypedVoltageRows::Kind::NotNumeric, {}};
 
     // A voltage for which no capacitance can be worked out, such as zero
     // written as "0.0", counts as no voltage.
-    TypedVoltageRows result{TypedVoltageRows::Kind::Rows};
+    TypedVoltageRows result{TypedVoltageRows::Kind::Rows, {}};
     try {
         for (std::size_t list = 0; list < Omega.size(); ++list) {
             const double denominator = checked::mul(checked::mul(*volts, Omega[list]), *volts);
