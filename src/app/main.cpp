@@ -1,4 +1,5 @@
 #include "app/app.h"
+#include "app/font.h"
 #include "app/message_box.h"
 
 #include <QApplication>
@@ -9,6 +10,9 @@ int main(int argc, char* argv[])
     // The program ends by its own rule: when no form is loaded and no handler
     // runs, not when the last window closes (between two prompts none is open).
     QApplication::setQuitOnLastWindowClosed(false);
+    // Every text of the program, its message boxes included, is Japanese: one
+    // Gothic face throughout, so no other face is loaded first.
+    QApplication::setFont(kandelo::app::gothicFont(12));
 
     int exitCode = 0;
     {

@@ -9,101 +9,116 @@
 
 namespace kandelo::core {
 
-namespace {
-
 // Reads the output of std::to_chars in scientific form, "-d.ddde+XX".
-Decimal fromScientific(std::string_view text)
+Decimal Decimal::fromScientific(std::string_view text)
 {
     Decimal d;
-    if (!text.empty() && text.front() == '-') {
-        d.negative = true;
+    if (text.front() == '-') {
+        d.negative_ = true;
         text.remove_prefix(1);
     }
     const auto e = text.find('e');
-    std::string mantissa;
-    for (const char c : text.substr(0, e))
-        if (c != '.')
-            mantissa += c;
+    int leadingZeros = 0;
+    for (const char c : text.substr(0, e)) {
+        if (c == '.')
+            continue;
+        if (d.count_ == 0 && c == '0') {
+            ++leadingZeros;
+            continue;
+        }
+        d.digits_[static_cast<std::size_t>(d.count_++)] = c;
+    }
+    if (d.count_ == 0)
+        return Decimal{};
     int exponent = 0;
-    const auto exponentText = text.substr(e + 1);
-    const char* first = exponentText.data();
+    const char* first = text.data() + e + 1;
     if (*first == '+')
         ++first;
-    std::from_chars(first, exponentText.data() + exponentText.size(), exponent);
-
-    const auto lead = mantissa.find_first_not_of('0');
-    if (lead == std::string::npos)
-        return Decimal{};
-    const auto last = mantissa.find_last_not_of('0');
-    d.digits = mantissa.substr(lead, last - lead + 1);
-    d.pointPos = exponent + 1 - static_cast<int>(lead);
+    std::from_chars(first, text.data() + text.size(), exponent);
+    d.pointPos_ = exponent + 1 - leadingZeros;
+    d.dropTrailingZeros();
     return d;
 }
 
+namespace {
+
 template <typename... Precision>
-Decimal convert(double x, Precision... precision)
+std::string_view scientific(double x, char (&buffer)[64], Precision... precision)
 {
     checked::finite(x);
-    char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, precision...);
-    return fromScientific(std::string_view(buffer, result.ptr));
+    return {buffer, static_cast<std::size_t>(result.ptr - buffer)};
 }
 
 } // namespace
 
-Decimal Decimal::shortest(double x) { return convert(x); }
+Decimal Decimal::shortest(double x)
+{
+    char buffer[64];
+    return fromScientific(scientific(x, buffer));
+}
 
-Decimal Decimal::significant(double x, int significant) { return convert(x, significant - 1); }
+Decimal Decimal::significant(double x, int significant)
+{
+    char buffer[64];
+    return fromScientific(scientific(x, buffer, significant - 1));
+}
+
+void Decimal::dropTrailingZeros() noexcept
+{
+    while (count_ > 0 && digits_[static_cast<std::size_t>(count_ - 1)] == '0')
+        --count_;
+    if (count_ == 0)
+        *this = Decimal{};
+}
 
 Decimal Decimal::rounded(int decimals, Tie tie) const
 {
-    const int keep = pointPos + decimals;
-    if (keep >= static_cast<int>(digits.size()))
+    const int keep = pointPos_ + decimals;
+    if (keep >= count_)
         return *this;
     if (keep < 0)
         return Decimal{};
 
-    const char next = digits[static_cast<std::size_t>(keep)];
-    const bool moreAfterNext = keep + 1 < static_cast<int>(digits.size());
-    const bool lastKeptOdd = keep > 0 && (digits[static_cast<std::size_t>(keep - 1)] - '0') % 2 == 1;
+    const char next = digitAt(keep);
+    const bool moreAfterNext = keep + 1 < count_;
+    const bool lastKeptOdd = keep > 0 && (digitAt(keep - 1) - '0') % 2 == 1;
     const bool up = tie == Tie::AwayFromZero ? next >= '5'
                                              : next > '5' || (next == '5' && (moreAfterNext || lastKeptOdd));
 
-    Decimal r{negative, digits.substr(0, static_cast<std::size_t>(keep)), pointPos};
+    Decimal r = *this;
+    r.count_ = keep;
     if (up) {
-        auto it = r.digits.rbegin();
-        for (; it != r.digits.rend() && *it == '9'; ++it)
-            *it = '0';
-        if (it == r.digits.rend()) {
-            r.digits.insert(r.digits.begin(), '1');
-            ++r.pointPos;
+        int i = keep - 1;
+        for (; i >= 0 && r.digits_[static_cast<std::size_t>(i)] == '9'; --i)
+            r.digits_[static_cast<std::size_t>(i)] = '0';
+        if (i < 0) {
+            std::copy_backward(r.digits_.begin(), r.digits_.begin() + keep, r.digits_.begin() + keep + 1);
+            r.digits_[0] = '1';
+            ++r.count_;
+            ++r.pointPos_;
         } else {
-            ++*it;
+            ++r.digits_[static_cast<std::size_t>(i)];
         }
     }
-    const auto last = r.digits.find_last_not_of('0');
-    r.digits.erase(last == std::string::npos ? 0 : last + 1);
-    if (r.isZero())
-        return Decimal{};
+    r.dropTrailingZeros();
     return r;
 }
 
 std::string Decimal::integerDigits() const
 {
-    if (pointPos <= 0)
+    if (pointPos_ <= 0)
         return "0";
-    std::string whole = digits.substr(0, static_cast<std::size_t>(std::min<int>(pointPos, static_cast<int>(digits.size()))));
-    whole.append(static_cast<std::size_t>(std::max<int>(0, pointPos - static_cast<int>(digits.size()))), '0');
+    std::string whole(static_cast<std::size_t>(pointPos_), '0');
+    std::copy_n(digits_.begin(), std::min(pointPos_, count_), whole.begin());
     return whole;
 }
 
 std::string Decimal::fractionDigits(int decimals) const
 {
-    std::string fraction;
-    for (int i = 0; i < decimals; ++i) {
-        const int index = pointPos + i;
-        fraction += index >= 0 && index < static_cast<int>(digits.size()) ? digits[static_cast<std::size_t>(index)] : '0';
-    }
+    std::string fraction(static_cast<std::size_t>(std::max(decimals, 0)), '0');
+    for (int i = 0; i < decimals; ++i)
+        fraction[static_cast<std::size_t>(i)] = digitAt(pointPos_ + i);
     return fraction;
 }
 
@@ -111,9 +126,9 @@ std::string Decimal::plainText() const
 {
     if (isZero())
         return "0";
-    std::string text = negative ? "-" : "";
+    std::string text = negative_ ? "-" : "";
     text += integerDigits();
-    const int decimals = static_cast<int>(digits.size()) - pointPos;
+    const int decimals = count_ - pointPos_;
     if (decimals > 0)
         text += '.' + fractionDigits(decimals);
     return text;
@@ -123,9 +138,15 @@ double Decimal::toDouble() const
 {
     if (isZero())
         return 0.0;
-    const std::string text = (negative ? "-" : "") + digits + 'e' + std::to_string(pointPos - static_cast<int>(digits.size()));
+    char text[48];
+    char* end = text;
+    if (negative_)
+        *end++ = '-';
+    end = std::copy_n(digits_.begin(), count_, end);
+    *end++ = 'e';
+    end = std::to_chars(end, text + sizeof text, pointPos_ - count_).ptr;
     double value = 0.0;
-    if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc{})
+    if (std::from_chars(text, end, value).ec != std::errc{})
         throw ArithmeticError(ArithmeticError::Kind::Overflow);
     return value;
 }

@@ -76,7 +76,7 @@ std::string formatNumber(double x, std::string_view pattern)
     if (static_cast<int>(whole.size()) < p.minWholeDigits)
         whole.insert(0, static_cast<std::size_t>(p.minWholeDigits) - whole.size(), '0');
 
-    std::string text = d.negative ? "-" : "";
+    std::string text = d.isNegative() ? "-" : "";
     text += p.grouping ? groupThousands(whole) : whole;
     if (p.decimals > 0)
         text += '.' + d.fractionDigits(p.decimals);

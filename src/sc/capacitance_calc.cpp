@@ -3,7 +3,6 @@
 #include "core/arithmetic_error.h"
 #include "core/checked.h"
 #include "core/number_parse.h"
-#include "core/plain_number.h"
 #include "sc/round_by_magnitude.h"
 
 namespace kandelo::sc {
@@ -16,10 +15,15 @@ constexpr std::array<double, 2> Omega{314.0, 376.8}; // 2πf with π = 3.14, at 
 constexpr double MicrofaradsPerFarad = 1'000'000'000; // with kvar for var: 10⁶ µF/F × 10³ var/kvar
 constexpr int ListWidth = 9;
 
-// The standard voltages of rows 0 to 4.
-constexpr std::array<double, 5> CapacitorAlone{100, 200, 400, 3300, 6600};
-constexpr std::array<double, 5> WithSixPercent{100, 234, 468, 3510, 7020};
-constexpr std::array<double, 5> WithThirteenPercent{100, 253, 506, 3793, 7586};
+// The standard voltages of rows 0 to 4, with their row heads.
+struct Voltage {
+    double volts;
+    std::string_view head;
+};
+constexpr std::array<Voltage, 5> CapacitorAlone{{{100, "100"}, {200, "200"}, {400, "400"}, {3300, "3300"}, {6600, "6600"}}};
+constexpr std::array<Voltage, 5> WithSixPercent{{{100, "100"}, {234, "234"}, {468, "468"}, {3510, "3510"}, {7020, "7020"}}};
+constexpr std::array<Voltage, 5> WithThirteenPercent{
+    {{100, "100"}, {253, "253"}, {506, "506"}, {3793, "3793"}, {7586, "7586"}}};
 
 std::string listRow(SizingState& state, double microfarads)
 {
@@ -50,10 +54,11 @@ CapacitanceTable CalcCapacitanceTable(SizingState& state, double q, bool option2
                                                                   : WithThirteenPercent;
     CapacitanceTable table;
     for (std::size_t row = 1; row < volts.size(); ++row)
-        table.rowHeads[row - 1] = core::plainNumberText(volts[row]);
+        table.rowHeads[row - 1] = volts[row].head;
     for (std::size_t list = 0; list < Omega.size(); ++list) {
         for (std::size_t row = 0; row < volts.size(); ++row) {
-            const double denominator = checked::mul(checked::mul(volts[row], volts[row]), Omega[list]);
+            const double v = volts[row].volts;
+            const double denominator = checked::mul(checked::mul(v, v), Omega[list]);
             table.rows[list][row] = listRow(state, checked::div(checked::mul(q, MicrofaradsPerFarad), denominator));
         }
     }

@@ -20,32 +20,57 @@ double roundAtDecimals(double x, int decimals)
     return checked::div(core::addHalfAndTruncate(checked::mul(x, scale)), scale);
 }
 
+// The number of decimal digits of the whole part of x (x >= 1), as its plain
+// number text writes it. Below 10^15 every whole number is an exact double, so
+// counting against powers of ten gives the same count without writing the text.
+int wholeDigits(double x)
+{
+    const double whole = std::trunc(x);
+    if (whole >= 1e15)
+        return static_cast<int>(core::plainNumberText(whole).size());
+    int digits = 1;
+    for (double power = 10; power <= whole; power *= 10)
+        ++digits;
+    return digits;
+}
+
 // Keeps three significant digits of a value of 1000 or more.
 double roundToThreeDigits(double x)
 {
-    const auto wholeDigits = static_cast<int>(core::plainNumberText(std::trunc(x)).size());
-    const double power = std::pow(10.0, wholeDigits - 3);
+    const double power = std::pow(10.0, wholeDigits(x) - 3);
     return checked::mul(core::addHalfAndTruncate(checked::div(x, power)), power);
+}
+
+// Whether x rounded half-even to three decimals is at least the bound. Only a
+// value within a thousandth below the bound needs its decimal digits.
+bool roundsToAtLeast(double x, double bound)
+{
+    if (x >= bound)
+        return true;
+    if (x < bound - 0.001)
+        return false;
+    return core::roundHalfEven(x, 3) >= bound;
 }
 
 } // namespace
 
 double RoundByMagnitude(double& x, std::string& strFormat)
 {
-    const double a = core::roundHalfEven(x, 3);
-    if (a >= 1000) {
+    core::checked::finite(x);
+    const auto a = [x](double bound) { return roundsToAtLeast(x, bound); };
+    if (a(1000)) {
         x = roundToThreeDigits(x);
         strFormat = "#,###,0";
-    } else if (a >= 100) {
+    } else if (a(100)) {
         x = core::addHalfAndTruncate(x);
         strFormat = "#,###,0";
-    } else if (a >= 10) {
+    } else if (a(10)) {
         x = roundAtDecimals(x, 1);
         strFormat = "#,###,0.0";
-    } else if (a >= 1) {
+    } else if (a(1)) {
         x = roundAtDecimals(x, 2);
         strFormat = "#,###,0.00";
-    } else if (a >= 0) {
+    } else if (a(0)) {
         x = roundAtDecimals(x, 3);
         strFormat = "#,###,0.000";
     }

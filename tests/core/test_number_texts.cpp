@@ -124,6 +124,8 @@ void TestNumberTexts::plainNumberText_data()
     QTest::newRow("negative") << -5.25 << false << "-5.25";
     QTest::newRow("fifteen digits") << 1.0 / 3.0 << false << "0.333333333333333";
     QTest::newRow("rounded at 15 digits") << 2.0 / 3.0 << false << "0.666666666666667";
+    QTest::newRow("seventeen shortest digits") << 0.1 + 0.2 << false << "0.3";
+    QTest::newRow("large, rounded at 15 digits") << 123456789012345678.0 << false << "123456789012346000";
     QTest::newRow("no exponent when small") << 0.00001 << false << "0.00001";
     QTest::newRow("no exponent when large") << 1e20 << false << "100000000000000000000";
     QTest::newRow("power factor 80 % of 1000 kWh") << 1000.0 / 0.8 * std::sqrt(1 - 0.8 * 0.8) << true << " 750";

@@ -139,7 +139,7 @@ public:
         case Action::Tick: {
             // Time passes until the armed timers have ticked.
             const auto& timer = s->app.frmTimer();
-            QTest::qWaitFor([&] { return !timer.isLoaded() || (!timer.isInputArmed() && !timer.isPfImproveArmed()); }, 500);
+            static_cast<void>(QTest::qWaitFor([&] { return !timer.isLoaded() || (!timer.isInputArmed() && !timer.isPfImproveArmed()); }, 500));
             break;
         }
         }

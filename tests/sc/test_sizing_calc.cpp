@@ -12,7 +12,6 @@ using namespace kandelo::sc;
 namespace {
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 QStringList rows(const std::array<std::string, 5>& list)
 {
