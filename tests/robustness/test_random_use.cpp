@@ -120,6 +120,8 @@ public:
             for (QWidget* label : visibleControls<QLabel>(*s))
                 if (label->objectName() == QLatin1String("lblL"))
                     clickable << label;
+            if (a.param % 4 == 1) // a click into a box starts a fresh entry there
+                clickable << visibleControls<QLineEdit>(*s);
             if ((target = pick(clickable, a.target)))
                 QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
             break;
