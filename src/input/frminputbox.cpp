@@ -24,11 +24,6 @@ namespace {
 const QColor White(255, 255, 255);
 const QColor LightGrey(224, 224, 224);
 
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 FrmInputBox::FrmInputBox(app::App& app)
@@ -82,7 +77,7 @@ void FrmInputBox::shown()
 void FrmInputBox::formLoad()
 {
     if (const auto prompt = promptFor(app_.strInputMode)) {
-        ui_->Label1->setText(fromUtf8(prompt->label1));
+        ui_->Label1->setText(QString::fromUtf8(prompt->label1));
         int clientHeight = app::clientHeightForOuterTwips(prompt->windowHeightTwips);
         if (prompt->pfEntryVisible) {
             ui_->Label2->setVisible(true);
@@ -92,7 +87,7 @@ void FrmInputBox::formLoad()
             // The note wraps within its design width and grows downward to fit;
             // the window grows with it where the installed font needs more lines.
             QLabel* note = ui_->Label3;
-            note->setText(fromUtf8(hoursNote()));
+            note->setText(QString::fromUtf8(hoursNote()));
             note->resize(note->width(), note->heightForWidth(note->width()));
             note->setVisible(true);
             clientHeight = std::max(clientHeight, note->geometry().bottom() + app::twipsToPixels(120));
@@ -142,7 +137,7 @@ void FrmInputBox::OKButton_Click()
 {
     const auto verdict = checkOkEntry(ui_->Text1->text().toStdString(), app_.strInputMode, app_.frmPf().intPf);
     if (verdict.refusal) {
-        app_.messageBox().show(fromUtf8(*verdict.refusal));
+        app_.messageBox().show(QString::fromUtf8(*verdict.refusal));
         if (!ui_)
             return;
         if (verdict.emptyEntry)
@@ -209,7 +204,7 @@ void FrmInputBox::txtPf_Change()
 {
     const auto kvarh = kvarhTextForPfEntry(ui_->txtPf->text().toStdString(), app_.frmPf().intKwh);
     if (!kvarh) {
-        app_.messageBox().show(fromUtf8(message::PfOutOfRange));
+        app_.messageBox().show(QString::fromUtf8(message::PfOutOfRange));
         if (ui_)
             ui_->txtPf->clear();
         return;
@@ -227,10 +222,10 @@ bool FrmInputBox::CheckNumericKey(int virtualKey, QLineEdit* box)
         ui_->OKButton->setFocus(Qt::TabFocusReason);
         return true;
     case KeyAction::RefuseMinus:
-        app_.messageBox().show(fromUtf8(message::NegativeEntry));
+        app_.messageBox().show(QString::fromUtf8(message::NegativeEntry));
         break;
     case KeyAction::RefuseNonNumeric:
-        app_.messageBox().show(fromUtf8(message::NonNumericKey));
+        app_.messageBox().show(QString::fromUtf8(message::NonNumericKey));
         break;
     }
     if (ui_)

@@ -31,11 +31,6 @@ const QColor Yellow(255, 255, 0);
 
 constexpr std::size_t TypedVoltageRow = 5;
 
-QString text(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 QColor buttonTextColour()
 {
     return QApplication::palette().color(QPalette::ButtonText);
@@ -238,11 +233,11 @@ void FrmSc::Command2_Click()
 void FrmSc::lblL_Click()
 {
     const QString caption = lblLCaption();
-    if (caption == text(ReactorSixCaption)) {
-        ui_->lblL->setText(text(ReactorThirteenCaption));
+    if (caption == QString::fromUtf8(ReactorSixCaption)) {
+        ui_->lblL->setText(QString::fromUtf8(ReactorThirteenCaption));
         app::setTextColour(ui_->lblL, Orange);
-    } else if (caption == text(ReactorThirteenCaption)) {
-        ui_->lblL->setText(text(ReactorSixCaption));
+    } else if (caption == QString::fromUtf8(ReactorThirteenCaption)) {
+        ui_->lblL->setText(QString::fromUtf8(ReactorSixCaption));
         app::setTextColour(ui_->lblL, buttonTextColour());
     }
     describeReactorLabel();
