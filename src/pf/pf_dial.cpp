@@ -1,6 +1,7 @@
 #include "pf/pf_dial.h"
 
 #include "app/font.h"
+#include "app/twips.h"
 
 #include <QAccessibleWidget>
 #include <QPainter>
@@ -89,12 +90,11 @@ const Shape Overlay[] = {
     {Form::Circle, {3950, 3800, 80, 80}, DefaultLine, 1, ScrollBar}, // Shape10
 };
 
-constexpr qreal TwipsPerPixel = 15;
 constexpr qreal TwipsPerPoint = 20;
 
 QPen pen(const QColor& colour, int pixels)
 {
-    QPen p(colour, pixels * TwipsPerPixel);
+    QPen p(colour, pixels * app::TwipsPerPixel);
     p.setCapStyle(Qt::FlatCap);
     return p;
 }

@@ -3,14 +3,11 @@
 #include <string>
 #include <string_view>
 
-// The pointer hints of the capacitor sizing screen. The state-dependent ones
-// are set again whenever the pointer moves over their control.
+// The state-dependent pointer hints of the capacitor sizing screen, set again
+// whenever the pointer moves over their control. The fixed hints are part of
+// the screen's design.
 
 namespace kandelo::sc::hint {
-
-inline constexpr std::string_view OptionButtons = "クリックすると静電容量μＦを計算します";
-inline constexpr std::string_view TypedVoltage = "任意の電圧を半角数字で入力してください";
-inline constexpr std::string_view BasicCharge = "８５％を基準に１％単位の力率割引・割増がある場合の試算です";
 
 // txtScKvar, txtScKvar2 and txtLKvar.
 std::string capacityBox(std::string_view lblLCaption);
