@@ -152,11 +152,16 @@ void TestInputDialog::layoutFollowsTheDesign()
 void TestInputDialog::activeEnergyReopensTheDialogForReactiveEnergy()
 {
     Session s;
+    const QPointer<QWidget> first = s.dialog();
     QTest::keyClicks(s.text1(), QStringLiteral("1000"));
     QTest::mouseClick(s.ok(), Qt::LeftButton);
 
     // The dialog is gone and the timer armed; nothing is on the screen for 50 ms.
+    // Its window, whose OK handler unloaded it, is deleted once the event loop has it back.
     QVERIFY(!s.dialog());
+    QVERIFY(first && !first->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!first);
     QCOMPARE(s.openForms(), QStringList{"frmTimer"});
     QVERIFY(s.app.frmTimer().isInputArmed());
     QCOMPARE(s.app.frmPf().intKwh, 1000.0);
