@@ -23,14 +23,14 @@
 namespace {
 
 struct Action {
-    enum Kind { Key, Paste, Click, Move, Close, Tick } kind;
+    enum Kind { Key, Paste, Click, Move, Close, Tick, Enter } kind;
     unsigned target; // picks one of the candidates at the time of the action
     unsigned param;  // picks a key, a text or a wait
 };
 
 const char* kindName(Action::Kind kind)
 {
-    static const char* names[] = {"key", "paste", "click", "move", "close", "tick"};
+    static const char* names[] = {"key", "paste", "click", "move", "close", "tick", "enter"};
     return names[kind];
 }
 
@@ -54,6 +54,9 @@ const QStringList Pasted = {
     ".", "-", "1e3", "1,000", QStringLiteral("１２３"), "abc", "12a", QString(400, '9'), "-" + QString(400, '9'),
     QString(200, '9'), "0." + QString(300, '0') + "1", "1" + QString(300, '0'), "100.5", "90.00078",
 };
+
+// Figures a user would enter at the prompts, so that runs also reach the later screens.
+const QStringList Figures = {"1000", "100000", "484.3", "48430", "-484.3", "392", "392.5", "95", "100"};
 
 // The texts the program may show in a message box; anything else escaped a handler.
 const QStringList Messages = {
@@ -137,6 +140,12 @@ public:
         case Action::Close:
             if ((target = pick(visibleWindows(*s), a.target)))
                 target->close();
+            break;
+        case Action::Enter:
+            if (QWidget* dialog = s->dialog(); dialog && dialog->isVisible()) {
+                Session::control<QLineEdit>(dialog, "Text1")->setText(Figures[static_cast<qsizetype>(a.param % Figures.size())]);
+                QTest::mouseClick(Session::control<QWidget>(dialog, "OKButton"), Qt::LeftButton);
+            }
             break;
         case Action::Tick: {
             // Time passes until the armed timers have ticked.
@@ -297,7 +306,8 @@ void TestRandomUse::thousandsOfRandomActions()
     std::mt19937 random(seed);
     const Action::Kind weighted[] = {Action::Key,   Action::Key,   Action::Key,   Action::Key,   Action::Paste,
                                      Action::Paste, Action::Paste, Action::Click, Action::Click, Action::Click,
-                                     Action::Click, Action::Move,  Action::Move,  Action::Tick,  Action::Close};
+                                     Action::Click, Action::Move,  Action::Move,  Action::Tick,  Action::Close,
+                                     Action::Enter, Action::Enter};
     std::vector<Action> actions(count);
     for (Action& a : actions) {
         a.kind = weighted[random() % std::size(weighted)];
