@@ -59,7 +59,6 @@ void FrmInputBox::createControls()
     connect(ui_->OKButton, &QPushButton::clicked, this, [this] { app_.run([this] { OKButton_Click(); }); });
     connect(ui_->CancelButton, &QPushButton::clicked, this, [this] { app_.run([this] { CancelButton_Click(); }); });
     connect(ui_->txtPf, &QLineEdit::textChanged, this, [this] { app_.run([this] { txtPf_Change(); }); });
-    lastFocused_ = nullptr;
 }
 
 void FrmInputBox::releaseControls()
