@@ -26,4 +26,12 @@ void widenToText(QLabel* label)
     label->setGeometry(box);
 }
 
+void growToText(QLabel* label)
+{
+    if (label->wordWrap())
+        label->resize(label->width(), std::max(label->height(), label->heightForWidth(label->width())));
+    else
+        label->adjustSize();
+}
+
 } // namespace kandelo::app

@@ -14,4 +14,8 @@ void fitLabel(QLabel* label, int designLeft, int rightEdge, int minLeft);
 // aligned to: the right edge of a right-aligned label, the left edge otherwise.
 void widenToText(QLabel* label);
 
+// A label that grows to its text: downward within its width when it wraps,
+// to the text's size when it does not.
+void growToText(QLabel* label);
+
 } // namespace kandelo::app

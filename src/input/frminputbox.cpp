@@ -87,7 +87,7 @@ void FrmInputBox::formLoad()
             // the window grows with it where the installed font needs more lines.
             QLabel* note = ui_->Label3;
             note->setText(QString::fromUtf8(hoursNote()));
-            note->resize(note->width(), note->heightForWidth(note->width()));
+            app::growToText(note);
             note->setVisible(true);
             clientHeight = std::max(clientHeight, note->geometry().bottom() + app::twipsToPixels(120));
         }

@@ -25,8 +25,11 @@ constexpr std::array<Voltage, 5> WithSixPercent{{{100, "100"}, {234, "234"}, {46
 constexpr std::array<Voltage, 5> WithThirteenPercent{
     {{100, "100"}, {253, "253"}, {506, "506"}, {3793, "3793"}, {7586, "7586"}}};
 
-std::string listRow(SizingState& state, double microfarads)
+// The row of a list for capacity q in kvar: C [µF] = q × 10⁹ / (V² ω), rounded
+// by magnitude and right-aligned. The caller forms V² ω in its own order.
+std::string listRow(SizingState& state, double q, double voltsSquaredOmega)
 {
+    double microfarads = checked::div(checked::mul(q, MicrofaradsPerFarad), voltsSquaredOmega);
     return AlignRight(ListWidth, roundedText(microfarads, state.strFormat));
 }
 
@@ -59,7 +62,7 @@ CapacitanceTable CalcCapacitanceTable(SizingState& state, double q, bool option2
         for (std::size_t row = 0; row < volts.size(); ++row) {
             const double v = volts[row].volts;
             const double denominator = checked::mul(checked::mul(v, v), Omega[list]);
-            table.rows[list][row] = listRow(state, checked::div(checked::mul(q, MicrofaradsPerFarad), denominator));
+            table.rows[list][row] = listRow(state, q, denominator);
         }
     }
     return table;
@@ -79,7 +82,7 @@ TypedVoltageRows CalcCapacitanceTypedVoltage(SizingState& state, std::string_vie
     try {
         for (std::size_t list = 0; list < Omega.size(); ++list) {
             const double denominator = checked::mul(checked::mul(*volts, Omega[list]), *volts);
-            result.rows[list] = listRow(state, checked::div(checked::mul(q, MicrofaradsPerFarad), denominator));
+            result.rows[list] = listRow(state, q, denominator);
         }
     } catch (const core::ArithmeticError&) {
         return {};

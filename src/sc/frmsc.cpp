@@ -159,7 +159,7 @@ void FrmSc::formLoad()
     if (texts.table)
         showTable(*texts.table);
     for (QLabel* sentence : {ui_->lblPf, ui_->lblCurrent, ui_->lblBasic})
-        fitSentence(sentence);
+        app::growToText(sentence);
 
     if (failed)
         app_.messageBox().show(QStringLiteral("エラー　終了します"));
@@ -361,16 +361,6 @@ void FrmSc::setListRow(std::size_t list, std::size_t row, const QString& rowText
         item->setSizeHint(QSize(0, app::twipsToPixels(240)));
     }
     box->item(static_cast<int>(row))->setText(rowText);
-}
-
-// The sentences keep their width and grow downward to fit their text, or
-// widen to it where they do not wrap.
-void FrmSc::fitSentence(QLabel* label)
-{
-    if (label->wordWrap())
-        label->resize(label->width(), std::max(label->height(), label->heightForWidth(label->width())));
-    else
-        label->adjustSize();
 }
 
 // Screen readers tell what the reactor label does, as its hint does.

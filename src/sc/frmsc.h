@@ -61,7 +61,6 @@ private:
     void setCapacityHint(QLineEdit* box);
     void showTable(const CapacitanceTable& table);
     void setListRow(std::size_t list, std::size_t row, const QString& text);
-    void fitSentence(QLabel* label);
     bool reactorLabelEvent(QEvent* event);
     void describeReactorLabel();
     QString lblLCaption() const;
