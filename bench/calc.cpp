@@ -17,7 +17,8 @@ class BenchCalc : public QObject {
 private slots:
     void powerFactorScreen()
     {
-        QBENCHMARK {
+        QBENCHMARK
+        {
             const pf::PfScreen screen = pf::computePfScreen(1000, 484.3);
             const pf::TwipPoint tip = pf::needleTip(screen.intPf, 484.3);
             QVERIFY(tip.x > 0);
@@ -26,9 +27,10 @@ private slots:
 
     void sizingWithCapacitanceTable()
     {
-        const sc::Figures figures{100000, 48430, 392, 90.00078044965157, 95};
+        const app::SharedFigures figures{100000, 48430, 392, 90.00078044965157, 95};
         sc::SizingState state;
-        QBENCHMARK {
+        QBENCHMARK
+        {
             sc::LoadTexts texts;
             sc::computeSizing(figures, "90.00", sc::ReactorSixCaption, true, state, texts);
             QVERIFY(texts.table.has_value());
@@ -39,7 +41,8 @@ private slots:
     {
         std::string strFormat;
         double sum = 0;
-        QBENCHMARK {
+        QBENCHMARK
+        {
             for (const double value : {31847.13, 7.3111, 0.0456, 1234.5, 99.96}) {
                 double x = value;
                 sum += sc::RoundByMagnitude(x, strFormat);

@@ -4,8 +4,9 @@
 //   bench_first_paint kandelo | bare
 
 #include "app/app.h"
-#include "app/font.h"
-#include "app/message_box.h"
+#include "app/version.h"
+#include "forms/ui/font.h"
+#include "forms/ui/message_box.h"
 
 #include <QApplication>
 #include <QFile>
@@ -69,8 +70,8 @@ int main(int argc, char* argv[])
 
     // As the program's main does.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setFont(kandelo::app::gothicFont(12));
-    kandelo::app::ModalMessageBox messageBox;
+    QApplication::setFont(kandelo::forms::gothicFont(12));
+    kandelo::forms::ModalMessageBox messageBox(QString::fromUtf8(kandelo::app::ApplicationTitle));
     kandelo::app::App app(messageBox);
     app.start();
     return QApplication::exec();

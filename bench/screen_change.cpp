@@ -4,10 +4,10 @@
 //   bench_screen_change [ROUNDS]   (default 50)
 
 #include "app/app.h"
-#include "app/message_box.h"
-#include "input/frminputbox.h"
-#include "pf/frmpf.h"
-#include "sc/frmsc.h"
+#include "forms/ui/message_box.h"
+#include "input/ui/frminputbox.h"
+#include "pf/ui/frmpf.h"
+#include "sc/ui/frmsc.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -21,7 +21,7 @@
 
 namespace {
 
-class NoMessages final : public kandelo::app::MessageBoxService {
+class NoMessages final : public kandelo::forms::MessageBoxService {
 public:
     void show(const QString& text) override { std::fprintf(stderr, "unexpected message: %s\n", qPrintable(text)); }
 };

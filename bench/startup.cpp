@@ -78,7 +78,7 @@ void compare(const char* platform, int runs)
     std::printf("  bare Qt window    start-up to first paint %7.1f ms   peak RSS %6.1f MiB\n", bareMs, bareMiB);
     std::printf("  Kandelo dialog    start-up to first paint %7.1f ms   peak RSS %6.1f MiB\n", programMs, programMiB);
     std::printf("  ratio %.2f (target <= 1.30), RSS %+.1f MiB over the floor (target <= +6)\n", programMs / bareMs,
-                programMiB - bareMiB);
+        programMiB - bareMiB);
 }
 
 } // namespace

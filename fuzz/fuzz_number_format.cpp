@@ -60,8 +60,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(readsBack(text, x));
     }
     check(readsBack(kandelo::core::plainNumberText(x), x));
-    check(kandelo::core::formatText(kandelo::core::plainNumberText(x), kandelo::core::placeholderPattern(decimals)).size()
-          >= static_cast<std::size_t>(std::max(decimals, 0)));
+    check(
+        kandelo::core::formatText(kandelo::core::plainNumberText(x), kandelo::core::placeholderPattern(decimals)).size()
+        >= static_cast<std::size_t>(std::max(decimals, 0)));
 
     try {
         const double even = kandelo::core::roundHalfEven(x, decimals);

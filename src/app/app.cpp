@@ -1,18 +1,15 @@
 #include "app/app.h"
 
 #include "app/frmtimer.h"
-#include "app/message_box.h"
 #include "app/module1.h"
-#include "input/frminputbox.h"
-#include "pf/frmpf.h"
-#include "sc/frmsc.h"
-
-#include <exception>
+#include "input/ui/frminputbox.h"
+#include "pf/ui/frmpf.h"
+#include "sc/ui/frmsc.h"
 
 namespace kandelo::app {
 
-App::App(MessageBoxService& messageBox, InputBoxFactory inputBoxFactory)
-    : messageBox_(messageBox)
+App::App(forms::MessageBoxService& messageBox, InputBoxFactory inputBoxFactory)
+    : FormRuntime(messageBox)
     , inputBoxFactory_(std::move(inputBoxFactory))
 {
 }
@@ -20,7 +17,7 @@ App::App(MessageBoxService& messageBox, InputBoxFactory inputBoxFactory)
 App::~App()
 {
     // Windows are torn down while every form object still exists.
-    openForms_.unloadAllFromLast();
+    forms().unloadAllFromLast();
 }
 
 input::FrmInputBox& App::frmInputBox()
@@ -54,30 +51,6 @@ FrmTimer& App::frmTimer()
 void App::start()
 {
     run([this] { Main(*this); });
-}
-
-void App::run(const std::function<void()>& handler)
-{
-    lifetime_.enter();
-    try {
-        handler();
-    } catch (const std::exception& failure) {
-        messageBox_.show(QString::fromUtf8(failure.what()));
-        end(1);
-    } catch (...) {
-        messageBox_.show(QStringLiteral("予期しないエラーが発生しました"));
-        end(1);
-    }
-    if (lifetime_.leave())
-        end(0);
-}
-
-void App::end(int exitCode)
-{
-    if (!lifetime_.end())
-        return;
-    exitCode_ = exitCode;
-    emit ended(exitCode);
 }
 
 } // namespace kandelo::app

@@ -1,8 +1,8 @@
 #include "app/frmtimer.h"
 
 #include "app/app.h"
-#include "input/frminputbox.h"
-#include "pf/frmpf.h"
+#include "input/ui/frminputbox.h"
+#include "pf/ui/frmpf.h"
 
 namespace kandelo::app {
 
@@ -61,8 +61,7 @@ void FrmTimer::tmrInput_Timer()
 
 void FrmTimer::tmrPfImprove_Timer()
 {
-    auto& pf = app_.frmPf();
-    pf.setImproveButton(pf::grownImproveButton(pf.improveButton()));
+    app_.frmPf().growImproveButton();
     tmrPfImprove_->stop();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form.h"
+#include "forms/form.h"
 
 #include <QTimer>
 
@@ -12,7 +12,7 @@ class App;
 
 // The hidden form that carries the program's timers. It is never shown; it is
 // loaded the first time one of its timers is touched.
-class FrmTimer final : public Form {
+class FrmTimer final : public forms::Form {
 public:
     explicit FrmTimer(App& app);
     ~FrmTimer() override;
@@ -20,7 +20,7 @@ public:
     // tmrInput: reopens the input dialog 50 ms after it was armed, once.
     void armInput();
     bool isInputArmed() const;
-    // tmrPfImprove: grows the improve button of frmPf 150 ms after it was armed.
+    // tmrPfImprove: has frmPf grow its improve button 150 ms after it was armed.
     void armPfImprove();
     bool isPfImproveArmed() const;
 
@@ -29,8 +29,8 @@ private:
     void destroyControls() override;
     void showControls(bool) override {}
 
-    void tmrInput_Timer();
-    void tmrPfImprove_Timer();
+    void tmrInput_Timer();     // shows the input dialog again, once
+    void tmrPfImprove_Timer(); // frmPf grows its improve button, once
 
     App& app_;
     std::unique_ptr<QTimer> tmrInput_;

@@ -1,6 +1,7 @@
 #include "app/app.h"
-#include "app/font.h"
-#include "app/message_box.h"
+#include "app/version.h"
+#include "forms/ui/font.h"
+#include "forms/ui/message_box.h"
 
 #include <QApplication>
 
@@ -12,11 +13,11 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     // Every text of the program, its message boxes included, is Japanese: one
     // Gothic face throughout, so no other face is loaded first.
-    QApplication::setFont(kandelo::app::gothicFont(12));
+    QApplication::setFont(kandelo::forms::gothicFont(12));
 
     int exitCode = 0;
     {
-        kandelo::app::ModalMessageBox messageBox;
+        kandelo::forms::ModalMessageBox messageBox(QString::fromUtf8(kandelo::app::ApplicationTitle));
         kandelo::app::App app(messageBox);
         QObject::connect(&app, &kandelo::app::App::ended, &application, &QCoreApplication::exit);
         app.start();

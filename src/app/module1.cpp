@@ -1,9 +1,10 @@
 #include "app/module1.h"
 
 #include "app/app.h"
-#include "app/message_box.h"
+#include "app/messages.h"
 #include "core/arithmetic_error.h"
-#include "input/frminputbox.h"
+#include "forms/ui/message_box.h"
+#include "input/ui/frminputbox.h"
 
 namespace kandelo::app {
 
@@ -13,7 +14,7 @@ void Main(App& app)
         app.strInputMode = InputMode::Kwh;
         app.frmInputBox().show();
     } catch (const core::ArithmeticError&) {
-        app.messageBox().show(QStringLiteral("エラー　終了します"));
+        app.messageBox().show(QString::fromUtf8(message::Failure));
     }
 }
 

@@ -13,9 +13,18 @@ double finite(double x)
     return x;
 }
 
-double add(double a, double b) { return finite(finite(a) + finite(b)); }
-double sub(double a, double b) { return finite(finite(a) - finite(b)); }
-double mul(double a, double b) { return finite(finite(a) * finite(b)); }
+double add(double a, double b)
+{
+    return finite(finite(a) + finite(b));
+}
+double sub(double a, double b)
+{
+    return finite(finite(a) - finite(b));
+}
+double mul(double a, double b)
+{
+    return finite(finite(a) * finite(b));
+}
 
 double div(double a, double b)
 {

@@ -42,8 +42,7 @@ Decimal Decimal::fromScientific(std::string_view text)
 
 namespace {
 
-template <typename... Precision>
-std::string_view scientific(double x, char (&buffer)[64], Precision... precision)
+template <typename... Precision> std::string_view scientific(double x, char (&buffer)[64], Precision... precision)
 {
     checked::finite(x);
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, precision...);
@@ -83,8 +82,8 @@ Decimal Decimal::rounded(int decimals, Tie tie) const
     const char next = digitAt(keep);
     const bool moreAfterNext = keep + 1 < count_;
     const bool lastKeptOdd = keep > 0 && (digitAt(keep - 1) - '0') % 2 == 1;
-    const bool up = tie == Tie::AwayFromZero ? next >= '5'
-                                             : next > '5' || (next == '5' && (moreAfterNext || lastKeptOdd));
+    const bool up =
+        tie == Tie::AwayFromZero ? next >= '5' : next > '5' || (next == '5' && (moreAfterNext || lastKeptOdd));
 
     Decimal r = *this;
     r.count_ = keep;

@@ -32,13 +32,16 @@ public:
 private:
     static Decimal fromScientific(std::string_view text);
     std::string_view digits() const noexcept { return {digits_.data(), static_cast<std::size_t>(count_)}; }
-    char digitAt(int index) const noexcept { return index >= 0 && index < count_ ? digits_[static_cast<std::size_t>(index)] : '0'; }
+    char digitAt(int index) const noexcept
+    {
+        return index >= 0 && index < count_ ? digits_[static_cast<std::size_t>(index)] : '0';
+    }
     void dropTrailingZeros() noexcept;
 
     bool negative_ = false;
     std::array<char, 24> digits_{}; // significant digits without leading or trailing zeros
-    int count_ = 0;                  // 0 for zero
-    int pointPos_ = 0;               // value = 0.digits × 10^pointPos
+    int count_ = 0;                 // 0 for zero
+    int pointPos_ = 0;              // value = 0.digits × 10^pointPos
 };
 
 } // namespace kandelo::core

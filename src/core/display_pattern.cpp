@@ -10,7 +10,10 @@ namespace kandelo::core {
 
 namespace {
 
-bool isDigitPlace(char c) { return c == '#' || c == '0'; }
+bool isDigitPlace(char c)
+{
+    return c == '#' || c == '0';
+}
 
 struct NumberPattern {
     int minWholeDigits = 0;
@@ -27,7 +30,8 @@ NumberPattern parsePattern(std::string_view pattern)
         if (whole[i] == '0')
             ++p.minWholeDigits;
         else if (whole[i] == ',')
-            p.grouping = p.grouping || (i > 0 && isDigitPlace(whole[i - 1]) && i + 1 < whole.size() && isDigitPlace(whole[i + 1]));
+            p.grouping = p.grouping
+                || (i > 0 && isDigitPlace(whole[i - 1]) && i + 1 < whole.size() && isDigitPlace(whole[i + 1]));
         else if (whole[i] != '#')
             throw std::invalid_argument("unsupported display pattern");
     }
@@ -55,9 +59,8 @@ std::string groupThousands(const std::string& digits)
 
 std::size_t characterCount(std::string_view utf8)
 {
-    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
+    return static_cast<std::size_t>(
+        std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 } // namespace

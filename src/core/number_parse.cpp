@@ -8,8 +8,14 @@ namespace kandelo::core {
 
 namespace {
 
-bool isSpace(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isSpace(char c)
+{
+    return c == ' ' || c == '\t';
+}
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // Length of the number at the start of text, 0 when there is none.
 std::size_t numberLength(std::string_view text)
@@ -38,7 +44,8 @@ struct Conversion {
 Conversion convert(std::string_view number)
 {
     Conversion c;
-    const auto result = std::from_chars(number.data(), number.data() + number.size(), c.value, std::chars_format::fixed);
+    const auto result =
+        std::from_chars(number.data(), number.data() + number.size(), c.value, std::chars_format::fixed);
     if (result.ec == std::errc::result_out_of_range) {
         c.outOfRange = true;
         // Too large when the whole part has a digit other than 0; otherwise too small to tell from 0.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/input_mode.h"
+#include "app/messages.h"
 
 #include <optional>
 #include <string>
@@ -8,14 +9,7 @@
 
 namespace kandelo::input {
 
-namespace message {
-inline constexpr std::string_view ZeroEntry = "ゼロ以外の数字を何か入力してください！";
-inline constexpr std::string_view NotNumeric = "数字以外が入力されています！";
-inline constexpr std::string_view NegativeEntry = "マイナスでない半角数字を入力してください！";
-inline constexpr std::string_view TargetOutOfRange = "現状の力率以上で、かつ100以下の半角数字を入力してください！";
-inline constexpr std::string_view NonNumericKey = "半角数字を入力してください！";
-inline constexpr std::string_view PfOutOfRange = "0 以上 100未満としてください！";
-} // namespace message
+namespace message = app::message;
 
 // What the dialog shows for one input mode.
 struct Prompt {

@@ -2,7 +2,7 @@
 
 namespace kandelo::input {
 
-KeyAction checkNumericKey(int virtualKey, app::InputMode mode)
+KeyAction keyActionFor(int virtualKey, app::InputMode mode)
 {
     const auto within = [virtualKey](int low, int high) { return virtualKey >= low && virtualKey <= high; };
 

@@ -26,8 +26,8 @@ enum class KeyAction {
     RefuseNonNumeric // "半角数字を入力してください！", the box emptied
 };
 
-// CheckNumericKey: what a key pressed in Text1 or txtPf does, by its
+// The rule of CheckNumericKey: what a key pressed in Text1 or txtPf does, by its
 // virtual-key code alone (the shift state does not count).
-KeyAction checkNumericKey(int virtualKey, app::InputMode mode);
+KeyAction keyActionFor(int virtualKey, app::InputMode mode);
 
 } // namespace kandelo::input

@@ -20,9 +20,9 @@ TwipPoint needleTip(double intPf, double kvarh)
 
     if (kvarh >= 0)
         return {static_cast<float>(std::cos(psi) * Length + DialCentre.x),
-                static_cast<float>(DialCentre.y - std::sin(psi) * Length)};
+            static_cast<float>(DialCentre.y - std::sin(psi) * Length)};
     return {static_cast<float>(DialCentre.x - std::cos(psi) * Length),
-            static_cast<float>(std::sin(psi) * Length + DialCentre.y)};
+        static_cast<float>(std::sin(psi) * Length + DialCentre.y)};
 }
 
 TwipRect grownImproveButton(TwipRect button)

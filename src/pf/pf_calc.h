@@ -8,11 +8,11 @@ enum class Phase { Lag, Lead };
 
 // What the power-factor screen shows after its load.
 struct PfScreen {
-    double intPf = 0.0;       // average power factor in percent, unrounded
-    std::string lblKwh;       // "##,##0.00"
-    std::string lblKvarh;     // "##,##0.00"
-    std::string lblPf;        // "0.00"
-    Phase phase = Phase::Lag; // lead only for a negative reactive energy
+    double intPf = 0.0;          // average power factor in percent, unrounded
+    std::string lblKwh;          // "##,##0.00"
+    std::string lblKvarh;        // "##,##0.00"
+    std::string lblPf;           // "0.00"
+    Phase phase = Phase::Lag;    // lead only for a negative reactive energy
     bool commentVisible = false; // "99.5以上　→　100%", never when leading
 };
 

@@ -11,7 +11,7 @@ namespace {
 
 namespace checked = core::checked;
 
-constexpr std::array<double, 2> Omega{314.0, 376.8}; // 2πf with π = 3.14, at 50 Hz and 60 Hz
+constexpr std::array<double, 2> Omega{314.0, 376.8};  // 2πf with π = 3.14, at 50 Hz and 60 Hz
 constexpr double MicrofaradsPerFarad = 1'000'000'000; // with kvar for var: 10⁶ µF/F × 10³ var/kvar
 constexpr int ListWidth = 9;
 
@@ -20,8 +20,10 @@ struct Voltage {
     double volts;
     std::string_view head;
 };
-constexpr std::array<Voltage, 5> CapacitorAlone{{{100, "100"}, {200, "200"}, {400, "400"}, {3300, "3300"}, {6600, "6600"}}};
-constexpr std::array<Voltage, 5> WithSixPercent{{{100, "100"}, {234, "234"}, {468, "468"}, {3510, "3510"}, {7020, "7020"}}};
+constexpr std::array<Voltage, 5> CapacitorAlone{
+    {{100, "100"}, {200, "200"}, {400, "400"}, {3300, "3300"}, {6600, "6600"}}};
+constexpr std::array<Voltage, 5> WithSixPercent{
+    {{100, "100"}, {234, "234"}, {468, "468"}, {3510, "3510"}, {7020, "7020"}}};
 constexpr std::array<Voltage, 5> WithThirteenPercent{
     {{100, "100"}, {253, "253"}, {506, "506"}, {3793, "3793"}, {7586, "7586"}}};
 
@@ -35,7 +37,7 @@ std::string listRow(SizingState& state, double q, double voltsSquaredOmega)
 
 } // namespace
 
-ReactorTexts CalcReactorRating(SizingState& state, std::string_view lblLCaption)
+ReactorTexts reactorRating(SizingState& state, std::string_view lblLCaption)
 {
     if (lblLCaption == ReactorSixCaption) {
         state.dblScKvar2 = checked::div(state.dblScKvar, 0.94);
@@ -50,11 +52,11 @@ ReactorTexts CalcReactorRating(SizingState& state, std::string_view lblLCaption)
     return texts;
 }
 
-CapacitanceTable CalcCapacitanceTable(SizingState& state, double q, bool option2Selected, std::string_view lblLCaption)
+CapacitanceTable capacitanceTable(SizingState& state, double q, bool option2Selected, std::string_view lblLCaption)
 {
-    const auto& volts = option2Selected                           ? CapacitorAlone
-                        : lblLCaption == ReactorSixCaption ? WithSixPercent
-                                                                  : WithThirteenPercent;
+    const auto& volts = option2Selected    ? CapacitorAlone
+        : lblLCaption == ReactorSixCaption ? WithSixPercent
+                                           : WithThirteenPercent;
     CapacitanceTable table;
     for (std::size_t row = 1; row < volts.size(); ++row)
         table.rowHeads[row - 1] = volts[row].head;
@@ -68,7 +70,7 @@ CapacitanceTable CalcCapacitanceTable(SizingState& state, double q, bool option2
     return table;
 }
 
-TypedVoltageRows CalcCapacitanceTypedVoltage(SizingState& state, std::string_view text, double q)
+TypedVoltageRows typedVoltageRows(SizingState& state, std::string_view text, double q)
 {
     if (text == "0" || text.empty())
         return {};

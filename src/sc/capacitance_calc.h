@@ -12,24 +12,24 @@ namespace kandelo::sc {
 inline constexpr std::string_view ReactorSixCaption = "Ｌ＝ ６％";
 inline constexpr std::string_view ReactorThirteenCaption = "Ｌ＝１３％";
 
-// CalcReactorRating: dblScKvar2 and dblLKvar for the reactor of the caption,
+// The computation of CalcReactorRating: dblScKvar2 and dblLKvar for the reactor of the caption,
 // each rounded by magnitude; returns the texts of txtScKvar2 and txtLKvar.
 struct ReactorTexts {
     std::string txtScKvar2;
     std::string txtLKvar;
 };
-ReactorTexts CalcReactorRating(SizingState& state, std::string_view lblLCaption);
+ReactorTexts reactorRating(SizingState& state, std::string_view lblLCaption);
 
-// CalcCapacitanceTable: the captions of the row heads Label15 to Label12 and
+// The computation of CalcCapacitanceTable: the captions of the row heads Label15 to Label12 and
 // rows 0 to 4 of the 50 Hz and 60 Hz lists for a capacity q in kvar, for the
 // capacitor alone (Option2) or with the reactor of the caption.
 struct CapacitanceTable {
-    std::array<std::string, 4> rowHeads;               // Label15, Label14, Label13, Label12
-    std::array<std::array<std::string, 5>, 2> rows;    // [0] 50 Hz, [1] 60 Hz
+    std::array<std::string, 4> rowHeads;            // Label15, Label14, Label13, Label12
+    std::array<std::array<std::string, 5>, 2> rows; // [0] 50 Hz, [1] 60 Hz
 };
-CapacitanceTable CalcCapacitanceTable(SizingState& state, double q, bool option2Selected, std::string_view lblLCaption);
+CapacitanceTable capacitanceTable(SizingState& state, double q, bool option2Selected, std::string_view lblLCaption);
 
-// CalcCapacitanceTypedVoltage: what row 5 becomes for the text of Text1.
+// The computation of CalcCapacitanceTypedVoltage: what row 5 becomes for the text of Text1.
 struct TypedVoltageRows {
     enum class Kind {
         Empty,      // no voltage: Text1 and row 5 emptied, no message
@@ -39,7 +39,7 @@ struct TypedVoltageRows {
     Kind kind = Kind::Empty;
     std::array<std::string, 2> rows; // [0] 50 Hz, [1] 60 Hz
 };
-TypedVoltageRows CalcCapacitanceTypedVoltage(SizingState& state, std::string_view text, double q);
+TypedVoltageRows typedVoltageRows(SizingState& state, std::string_view text, double q);
 
 // The caption of Frame2 for the text of a capacity box.
 std::string frame2Caption(std::string_view capacityText);

@@ -13,8 +13,10 @@ namespace kandelo::sc {
 //   from 1:    two decimals               "#,###,0.00"
 //   from 0:    three decimals             "#,###,0.000"
 // The case is chosen by x rounded half-even to three decimals; the rounding
-// itself adds one half and cuts toward zero. A negative x is left as it is and
-// strFormat keeps its pattern. Raises core::ArithmeticError on overflow.
+// itself adds one half and cuts toward zero. A negative x that this chooser
+// rounds to zero takes the last case (−0.0004 becomes 0, "#,###,0.000"); any
+// lower x is left as it is and strFormat keeps its pattern. Raises
+// core::ArithmeticError on overflow.
 double RoundByMagnitude(double& x, std::string& strFormat);
 
 // Rounds x in place by magnitude and writes it with the pattern that this

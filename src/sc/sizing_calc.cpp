@@ -24,8 +24,8 @@ double sine(double pf)
 
 } // namespace
 
-void computeSizing(const Figures& f, std::string_view pfCaption, std::string_view lblLCaption,
-                   bool option2Selected, SizingState& state, LoadTexts& texts)
+void computeSizing(const app::SharedFigures& f, std::string_view pfCaption, std::string_view lblLCaption,
+    bool option2Selected, SizingState& state, LoadTexts& texts)
 {
     const double p = div(f.intKwh, f.intHours);
     const double q = div(f.intKvarh, f.intHours);
@@ -35,7 +35,7 @@ void computeSizing(const Figures& f, std::string_view pfCaption, std::string_vie
     const double d = sub(div(presentSine, div(f.intPf, 100)), div(targetSine, div(f.intTargetPf, 100)));
     state.dblScKvar = mul(p, d);
 
-    const ReactorTexts reactor = CalcReactorRating(state, lblLCaption);
+    const ReactorTexts reactor = reactorRating(state, lblLCaption);
     texts.txtScKvar2 = reactor.txtScKvar2;
     texts.txtLKvar = reactor.txtLKvar;
 
@@ -52,11 +52,11 @@ void computeSizing(const Figures& f, std::string_view pfCaption, std::string_vie
     texts.txtLKvar = roundedText(state.dblLKvar, state.strFormat);
 
     texts.lblPf = "現状の力率 " + std::string(pfCaption) + "%を " + core::plainNumberText(f.intTargetPf)
-                  + "% に改善するのに必要な平均容量は、";
+        + "% に改善するのに必要な平均容量は、";
     texts.frame2 = frame2Caption(*texts.txtScKvar);
     texts.lblCurrent = "現状より、約 " + core::plainNumberText(r) + " ％ 少なくなります";
     texts.lblBasic = "現状より、約 " + core::plainNumberText(b) + " ％ 割引されます";
-    texts.table = CalcCapacitanceTable(state, state.dblScKvar, option2Selected, lblLCaption);
+    texts.table = capacitanceTable(state, state.dblScKvar, option2Selected, lblLCaption);
 }
 
 } // namespace kandelo::sc

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/shared_figures.h"
 #include "sc/capacitance_calc.h"
 #include "sc/sizing_state.h"
 
@@ -8,15 +9,6 @@
 #include <string_view>
 
 namespace kandelo::sc {
-
-// The shared figures that the sizing reads.
-struct Figures {
-    double intKwh = 0.0;
-    double intKvarh = 0.0;
-    double intHours = 0.0;
-    double intPf = 0.0;
-    double intTargetPf = 0.0;
-};
 
 // Every text that the load of the sizing screen sets, each once its step has run.
 struct LoadTexts {
@@ -39,7 +31,7 @@ struct LoadTexts {
 // the connection choice as the screen stands.
 // A failing step raises core::ArithmeticError; `texts` then holds what the
 // steps before it produced, and `state` what they wrote.
-void computeSizing(const Figures& figures, std::string_view pfCaption, std::string_view lblLCaption,
-                   bool option2Selected, SizingState& state, LoadTexts& texts);
+void computeSizing(const app::SharedFigures& figures, std::string_view pfCaption, std::string_view lblLCaption,
+    bool option2Selected, SizingState& state, LoadTexts& texts);
 
 } // namespace kandelo::sc

@@ -1,4 +1,5 @@
 #include "support/session.h"
+#include "support/texts.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -8,6 +9,8 @@
 #include <QtTest>
 
 namespace {
+
+using namespace texts;
 
 // Walks the accessibility tree of a window: every visible control that shows a
 // value or takes input, by object name, and those of them without a name.
@@ -20,10 +23,8 @@ void walk(QAccessibleInterface* node, Tree& tree)
 {
     if (!node || node->state().invisible)
         return;
-    static const QList<QAccessible::Role> roles{QAccessible::EditableText, QAccessible::StaticText,
-                                                QAccessible::List,         QAccessible::RadioButton,
-                                                QAccessible::CheckBox,     QAccessible::PushButton,
-                                                QAccessible::Graphic};
+    static const QList<QAccessible::Role> roles{QAccessible::EditableText, QAccessible::StaticText, QAccessible::List,
+        QAccessible::RadioButton, QAccessible::CheckBox, QAccessible::PushButton, QAccessible::Graphic};
     auto* widget = qobject_cast<QWidget*>(node->object());
     if (widget && roles.contains(node->role())) {
         tree.controls << widget->objectName();
@@ -91,7 +92,7 @@ void TestAccessibility::everyScreenNamesItsControls()
     checkNamed(s.dialog(), {"Text1", "OKButton", "CancelButton", "Label1"});
     if (QTest::currentTestFailed())
         return;
-    s.enter("1000", Session::kvarhPrompt());
+    s.enter("1000", texts::KvarhPrompt);
     checkNamed(s.dialog(), {"Text1", "txtPf", "Label2"});
     if (QTest::currentTestFailed())
         return;
@@ -108,9 +109,9 @@ void TestAccessibility::everyScreenNamesItsControls()
 
     Session sizing;
     sizing.reachSizing("100000", "48430", "392", "95");
-    checkNamed(sizing.scScreen(), {"lblHours", "lblKw", "lblLagKvar", "lblKVA", "txtScKvar", "txtScKvar2", "txtLKvar",
-                                   "Option1", "Option2", "lblL", "lstbxScMf", "Text1", "lblPf", "lblCurrent",
-                                   "lblBasic"});
+    checkNamed(sizing.scScreen(),
+        {"lblHours", "lblKw", "lblLagKvar", "lblKVA", "txtScKvar", "txtScKvar2", "txtLKvar", "Option1", "Option2",
+            "lblL", "lstbxScMf", "Text1", "lblPf", "lblCurrent", "lblBasic"});
 }
 
 void TestAccessibility::keyboardAloneFromFirstPromptToSizingAndBack()
@@ -120,7 +121,7 @@ void TestAccessibility::keyboardAloneFromFirstPromptToSizingAndBack()
     type("100000");
     press(Qt::Key_Return);
     press(Qt::Key_Return);
-    QTRY_VERIFY(s.showsPrompt(Session::kvarhPrompt()));
+    QTRY_VERIFY(s.showsPrompt(texts::KvarhPrompt));
     QTRY_COMPARE(focusName(), QStringLiteral("Text1"));
     type("48430");
     press(Qt::Key_Return);
@@ -134,12 +135,12 @@ void TestAccessibility::keyboardAloneFromFirstPromptToSizingAndBack()
     QCOMPARE(focusName(), QStringLiteral("cmdImprove"));
     press(Qt::Key_Return);
 
-    QTRY_VERIFY(s.showsPrompt(Session::hoursPrompt()) && s.dialog()->isActiveWindow());
+    QTRY_VERIFY(s.showsPrompt(texts::HoursPrompt) && s.dialog()->isActiveWindow());
     QTRY_COMPARE(focusName(), QStringLiteral("Text1"));
     type("392");
     press(Qt::Key_Return);
     press(Qt::Key_Return);
-    QTRY_VERIFY(s.showsPrompt(Session::targetPrompt()) && s.dialog()->isActiveWindow());
+    QTRY_VERIFY(s.showsPrompt(texts::TargetPrompt) && s.dialog()->isActiveWindow());
     QTRY_COMPARE(focusName(), QStringLiteral("Text1"));
     type("95");
     press(Qt::Key_Return);

@@ -16,7 +16,10 @@ namespace {
 const double Inf = std::numeric_limits<double>::infinity();
 const double NaN = std::numeric_limits<double>::quiet_NaN();
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
 } // namespace
 
 class TestNumberTexts : public QObject {
@@ -146,28 +149,50 @@ void TestNumberTexts::formatNumber_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("text");
-    QTest::newRow("grouped two decimals") << 12345.678 << "##,##0.00" << "12,345.68";
-    QTest::newRow("negative grouped") << -1234.5 << "##,##0.00" << "-1,234.50";
-    QTest::newRow("below one") << 0.5 << "##,##0.00" << "0.50";
-    QTest::newRow("zero") << 0.0 << "##,##0.00" << "0.00";
-    QTest::newRow("millions") << 1234567.0 << "##,##0.00" << "1,234,567.00";
-    QTest::newRow("half away from zero") << 2.675 << "0.00" << "2.68";
-    QTest::newRow("negative half away from zero") << -2.675 << "0.00" << "-2.68";
-    QTest::newRow("tiny negative is zero") << -0.001 << "0.00" << "0.00";
-    QTest::newRow("power factor") << 87.456 << "0.00" << "87.46";
-    QTest::newRow("hundred") << 100.0 << "0.00" << "100.00";
-    QTest::newRow("no grouping without comma") << 12345.0 << "0.00" << "12345.00";
-    QTest::newRow("carry into a new digit") << 99.995 << "0.00" << "100.00";
-    QTest::newRow("whole grouped") << 31800.0 << "#,###,0" << "31,800";
-    QTest::newRow("whole small") << 100.0 << "#,###,0" << "100";
-    QTest::newRow("one decimal") << 29.2 << "#,###,0.0" << "29.2";
-    QTest::newRow("one decimal keeps zero") << 100.0 << "#,###,0.0" << "100.0";
-    QTest::newRow("two decimals") << 7.31 << "#,###,0.00" << "7.31";
-    QTest::newRow("three decimals") << 0.046 << "#,###,0.000" << "0.046";
-    QTest::newRow("three decimals zero") << 0.0 << "#,###,0.000" << "0.000";
-    QTest::newRow("empty pattern is plain text") << 392.5 << "" << "392.5";
-    QTest::newRow("empty pattern negative") << -5.0 << "" << "-5";
-    QTest::newRow("large grouped") << 123000000.0 << "#,###,0" << "123,000,000";
+    QTest::newRow("grouped two decimals") << 12345.678 << "##,##0.00"
+                                          << "12,345.68";
+    QTest::newRow("negative grouped") << -1234.5 << "##,##0.00"
+                                      << "-1,234.50";
+    QTest::newRow("below one") << 0.5 << "##,##0.00"
+                               << "0.50";
+    QTest::newRow("zero") << 0.0 << "##,##0.00"
+                          << "0.00";
+    QTest::newRow("millions") << 1234567.0 << "##,##0.00"
+                              << "1,234,567.00";
+    QTest::newRow("half away from zero") << 2.675 << "0.00"
+                                         << "2.68";
+    QTest::newRow("negative half away from zero") << -2.675 << "0.00"
+                                                  << "-2.68";
+    QTest::newRow("tiny negative is zero") << -0.001 << "0.00"
+                                           << "0.00";
+    QTest::newRow("power factor") << 87.456 << "0.00"
+                                  << "87.46";
+    QTest::newRow("hundred") << 100.0 << "0.00"
+                             << "100.00";
+    QTest::newRow("no grouping without comma") << 12345.0 << "0.00"
+                                               << "12345.00";
+    QTest::newRow("carry into a new digit") << 99.995 << "0.00"
+                                            << "100.00";
+    QTest::newRow("whole grouped") << 31800.0 << "#,###,0"
+                                   << "31,800";
+    QTest::newRow("whole small") << 100.0 << "#,###,0"
+                                 << "100";
+    QTest::newRow("one decimal") << 29.2 << "#,###,0.0"
+                                 << "29.2";
+    QTest::newRow("one decimal keeps zero") << 100.0 << "#,###,0.0"
+                                            << "100.0";
+    QTest::newRow("two decimals") << 7.31 << "#,###,0.00"
+                                  << "7.31";
+    QTest::newRow("three decimals") << 0.046 << "#,###,0.000"
+                                    << "0.046";
+    QTest::newRow("three decimals zero") << 0.0 << "#,###,0.000"
+                                         << "0.000";
+    QTest::newRow("empty pattern is plain text") << 392.5 << ""
+                                                 << "392.5";
+    QTest::newRow("empty pattern negative") << -5.0 << ""
+                                            << "-5";
+    QTest::newRow("large grouped") << 123000000.0 << "#,###,0"
+                                   << "123,000,000";
 }
 
 void TestNumberTexts::formatNumber()

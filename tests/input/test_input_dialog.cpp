@@ -1,10 +1,11 @@
 #include "app/app.h"
 #include "app/frmtimer.h"
-#include "app/twips.h"
 #include "core/arithmetic_error.h"
-#include "input/frminputbox.h"
-#include "pf/frmpf.h"
+#include "forms/ui/twips.h"
+#include "input/ui/frminputbox.h"
+#include "pf/ui/frmpf.h"
 #include "support/session.h"
+#include "support/texts.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -22,15 +23,11 @@ using app::InputMode;
 
 namespace {
 
+using namespace texts;
+
 const QColor White(255, 255, 255);
 const QColor LightGrey(224, 224, 224);
 
-const QString ZeroEntry = QStringLiteral("ゼロ以外の数字を何か入力してください！");
-const QString NotNumeric = QStringLiteral("数字以外が入力されています！");
-const QString NegativeEntry = QStringLiteral("マイナスでない半角数字を入力してください！");
-const QString NonNumericKey = QStringLiteral("半角数字を入力してください！");
-const QString PfOutOfRange = QStringLiteral("0 以上 100未満としてください！");
-const QString TargetOutOfRange = QStringLiteral("現状の力率以上で、かつ100以下の半角数字を入力してください！");
 
 // An input dialog whose load step fails after it has prepared the prompt.
 class FailingInputBox : public input::FrmInputBox {
@@ -45,14 +42,16 @@ protected:
     }
 };
 
-const QString KwhPrompt = Session::kwhPrompt();
-const QString KvarhPrompt = Session::kvarhPrompt();
-const QString HoursPrompt = Session::hoursPrompt();
-const QString TargetPrompt = Session::targetPrompt();
 
-QColor background(const QLineEdit* box) { return box->palette().color(QPalette::Base); }
+QColor background(const QLineEdit* box)
+{
+    return box->palette().color(QPalette::Base);
+}
 
-int outerHeight(int twips) { return app::clientHeightForOuterTwips(twips); }
+int outerHeight(int twips)
+{
+    return forms::clientHeightForOuterTwips(twips);
+}
 
 } // namespace
 
@@ -105,7 +104,7 @@ void TestInputDialog::startShowsOnlyTheActiveEnergyPrompt()
     QCOMPARE(s.app.strInputMode, InputMode::Kwh);
     QCOMPARE(s.label1()->text(), KwhPrompt);
     QCOMPARE(s.dialog()->height(), outerHeight(2520));
-    QCOMPARE(s.dialog()->windowTitle(), QStringLiteral("KandeloVer1.2"));
+    QCOMPARE(s.dialog()->windowTitle(), texts::Title);
     QVERIFY(!s.control<QLabel>("Label2")->isVisible());
     QVERIFY(!s.txtPf()->isVisible());
     QVERIFY(!s.control<QLabel>("Label3")->isVisible());
@@ -120,12 +119,12 @@ void TestInputDialog::startShowsOnlyTheActiveEnergyPrompt()
 void TestInputDialog::layoutFollowsTheDesign()
 {
     Session s;
-    QCOMPARE(s.dialog()->width(), app::twipsToPixels(7125));
-    QCOMPARE(s.text1()->geometry(), app::twipsRect(4680, 240, 2055, 375));
-    QCOMPARE(s.ok()->geometry(), app::twipsRect(5160, 840, 1215, 480));
-    QCOMPARE(s.cancel()->geometry(), app::twipsRect(5160, 1440, 1215, 480));
-    QCOMPARE(s.control<QLabel>("Label2")->geometry(), app::twipsRect(960, 2160, 3255, 255));
-    QCOMPARE(s.txtPf()->geometry(), app::twipsRect(4200, 2100, 1335, 375));
+    QCOMPARE(s.dialog()->width(), forms::twipsToPixels(7125));
+    QCOMPARE(s.text1()->geometry(), forms::twipsRect(4680, 240, 2055, 375));
+    QCOMPARE(s.ok()->geometry(), forms::twipsRect(5160, 840, 1215, 480));
+    QCOMPARE(s.cancel()->geometry(), forms::twipsRect(5160, 1440, 1215, 480));
+    QCOMPARE(s.control<QLabel>("Label2")->geometry(), forms::twipsRect(960, 2160, 3255, 255));
+    QCOMPARE(s.txtPf()->geometry(), forms::twipsRect(4200, 2100, 1335, 375));
     QCOMPARE(s.ok()->text(), QStringLiteral("OK"));
     QCOMPARE(s.cancel()->text(), QStringLiteral("ｷｬﾝｾﾙ"));
     QCOMPARE(s.control<QLabel>("Label2")->text(), QStringLiteral("力率で計算する場合　力率（％）："));
@@ -133,7 +132,7 @@ void TestInputDialog::layoutFollowsTheDesign()
 
     // The prompt sits left of the entry box, at its design top.
     QVERIFY(s.label1()->geometry().right() < s.text1()->x());
-    QCOMPARE(s.label1()->y(), app::twipsToPixels(360));
+    QCOMPARE(s.label1()->y(), forms::twipsToPixels(360));
 
     QCOMPARE(s.text1()->font().family(), QStringLiteral("IPAPGothic"));
     QCOMPARE(s.text1()->font().pointSizeF(), 12.0);
@@ -190,8 +189,8 @@ void TestInputDialog::okRefusals_data()
     QTest::addColumn<InputMode>("mode");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("message");
-    for (const auto& [name, mode] : {std::pair{"active energy", InputMode::Kwh}, std::pair{"reactive energy", InputMode::Kvarh},
-                                     std::pair{"hours", InputMode::Hours}}) {
+    for (const auto& [name, mode] : {std::pair{"active energy", InputMode::Kwh},
+             std::pair{"reactive energy", InputMode::Kvarh}, std::pair{"hours", InputMode::Hours}}) {
         QTest::addRow("%s: nothing", name) << mode << QString() << ZeroEntry;
         QTest::addRow("%s: 0", name) << mode << "0" << ZeroEntry;
         QTest::addRow("%s: 0.000", name) << mode << "0.000" << ZeroEntry;
@@ -442,10 +441,11 @@ void TestInputDialog::hoursStepExplainsHoursAndAsksForTarget()
     QVERIFY(s.dialog()->height() >= outerHeight(3400));
     auto* label3 = s.control<QLabel>("Label3");
     QVERIFY(label3->isVisible());
-    QVERIFY(label3->text().startsWith(QStringLiteral("電力会社の一日の力率計測時間帯が８：００～２２：００(１４Ｈ)の場合\r\n\r\n")));
+    QVERIFY(label3->text().startsWith(
+        QStringLiteral("電力会社の一日の力率計測時間帯が８：００～２２：００(１４Ｈ)の場合\r\n\r\n")));
     QVERIFY(label3->text().endsWith(QStringLiteral("       ３１日: ４３４H")));
-    QCOMPARE(label3->pos(), app::twipsRect(360, 960, 0, 0).topLeft());
-    QCOMPARE(label3->width(), app::twipsToPixels(4455));
+    QCOMPARE(label3->pos(), forms::twipsRect(360, 960, 0, 0).topLeft());
+    QCOMPARE(label3->width(), forms::twipsToPixels(4455));
     QVERIFY(label3->geometry().bottom() < s.dialog()->height());
     QVERIFY(!s.txtPf()->isVisible());
 
@@ -519,7 +519,7 @@ void TestInputDialog::closeBoxActsLikeCancel()
 void TestInputDialog::failingFirstLoadReportsAndEnds()
 {
     Session s([](app::App& app) { return std::make_unique<FailingInputBox>(app); });
-    QCOMPARE(s.messages.texts, QStringList{QStringLiteral("エラー　終了します")});
+    QCOMPARE(s.messages.texts, QStringList{texts::Failure});
     QVERIFY(s.openForms().isEmpty());
     QVERIFY(!s.dialog());
     QCOMPARE(s.ended.count(), 1);

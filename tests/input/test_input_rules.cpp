@@ -10,7 +10,10 @@ Q_DECLARE_METATYPE(InputMode)
 Q_DECLARE_METATYPE(KeyAction)
 
 namespace {
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString q(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 } // namespace
 
 class TestInputRules : public QObject {
@@ -63,7 +66,7 @@ void TestInputRules::keyRules()
     QFETCH(int, key);
     QFETCH(InputMode, mode);
     QFETCH(KeyAction, action);
-    QCOMPARE(checkNumericKey(key, mode), action);
+    QCOMPARE(keyActionFor(key, mode), action);
 }
 
 void TestInputRules::okEntry_data()
@@ -131,15 +134,16 @@ void TestInputRules::prompts()
     QVERIFY(!promptFor(InputMode::None));
 
     const QStringList lines = q(hoursNote()).split(QStringLiteral("\r\n"));
-    QCOMPARE(lines, (QStringList{
-                        QStringLiteral("電力会社の一日の力率計測時間帯が８：００～２２：００(１４Ｈ)の場合"),
-                        QString(),
-                        QStringLiteral("　　　　　　　↓"),
-                        QStringLiteral("       ２８日: ３９２H"),
-                        QStringLiteral("       ２９日: ４０６H"),
-                        QStringLiteral("       ３０日: ４２０H"),
-                        QStringLiteral("       ３１日: ４３４H"),
-                    }));
+    QCOMPARE(lines,
+        (QStringList{
+            QStringLiteral("電力会社の一日の力率計測時間帯が８：００～２２：００(１４Ｈ)の場合"),
+            QString(),
+            QStringLiteral("　　　　　　　↓"),
+            QStringLiteral("       ２８日: ３９２H"),
+            QStringLiteral("       ２９日: ４０６H"),
+            QStringLiteral("       ３０日: ４２０H"),
+            QStringLiteral("       ３１日: ４３４H"),
+        }));
     QVERIFY(!q(hoursNote()).remove(QStringLiteral("\r\n")).contains(QLatin1Char('\n')));
 }
 

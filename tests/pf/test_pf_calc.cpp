@@ -29,18 +29,33 @@ void TestPfCalc::screen_data()
     QTest::addColumn<QString>("lblPf");
     QTest::addColumn<Phase>("phase");
     QTest::addColumn<bool>("comment");
-    QTest::newRow("90 % lagging") << 1000.0 << 484.3 << "1,000.00" << "484.30" << "90.00" << Phase::Lag << false;
-    QTest::newRow("90 % leading") << 1000.0 << -484.3 << "1,000.00" << "-484.30" << "90.00" << Phase::Lead << false;
-    QTest::newRow("99.50 shows the note") << 100.0 << 10.0 << "100.00" << "10.00" << "99.50" << Phase::Lag << true;
-    QTest::newRow("leading never shows the note") << 100.0 << -10.0 << "100.00" << "-10.00" << "99.50" << Phase::Lead << false;
-    QTest::newRow("exactly 99.5 shows the note") << 99.5 << 9.987492177719089 << "99.50" << "9.99" << "99.50"
-                                                 << Phase::Lag << true;
-    QTest::newRow("99.49 does not") << 99.49 << 10.086619850078643 << "99.49" << "10.09" << "99.49" << Phase::Lag
-                                    << false;
-    QTest::newRow("tiny reactive energy is 100") << 1000.0 << 1e-9 << "1,000.00" << "0.00" << "100.00" << Phase::Lag << true;
-    QTest::newRow("grouped energies") << 1234567.891 << 987654.321 << "1,234,567.89" << "987,654.32" << "78.09"
-                                      << Phase::Lag << false;
-    QTest::newRow("low power factor") << 10.0 << 1000.0 << "10.00" << "1,000.00" << "1.00" << Phase::Lag << false;
+    QTest::newRow("90 % lagging") << 1000.0 << 484.3 << "1,000.00"
+                                  << "484.30"
+                                  << "90.00" << Phase::Lag << false;
+    QTest::newRow("90 % leading") << 1000.0 << -484.3 << "1,000.00"
+                                  << "-484.30"
+                                  << "90.00" << Phase::Lead << false;
+    QTest::newRow("99.50 shows the note") << 100.0 << 10.0 << "100.00"
+                                          << "10.00"
+                                          << "99.50" << Phase::Lag << true;
+    QTest::newRow("leading never shows the note") << 100.0 << -10.0 << "100.00"
+                                                  << "-10.00"
+                                                  << "99.50" << Phase::Lead << false;
+    QTest::newRow("exactly 99.5 shows the note") << 99.5 << 9.987492177719089 << "99.50"
+                                                 << "9.99"
+                                                 << "99.50" << Phase::Lag << true;
+    QTest::newRow("99.49 does not") << 99.49 << 10.086619850078643 << "99.49"
+                                    << "10.09"
+                                    << "99.49" << Phase::Lag << false;
+    QTest::newRow("tiny reactive energy is 100") << 1000.0 << 1e-9 << "1,000.00"
+                                                 << "0.00"
+                                                 << "100.00" << Phase::Lag << true;
+    QTest::newRow("grouped energies") << 1234567.891 << 987654.321 << "1,234,567.89"
+                                      << "987,654.32"
+                                      << "78.09" << Phase::Lag << false;
+    QTest::newRow("low power factor") << 10.0 << 1000.0 << "10.00"
+                                      << "1,000.00"
+                                      << "1.00" << Phase::Lag << false;
 }
 
 void TestPfCalc::screen()

@@ -1,7 +1,8 @@
 #include "app/frmtimer.h"
-#include "app/twips.h"
-#include "pf/pf_dial.h"
+#include "forms/ui/twips.h"
+#include "pf/ui/pf_dial.h"
 #include "support/session.h"
+#include "support/texts.h"
 
 #include <QAccessible>
 #include <QGroupBox>
@@ -13,13 +14,16 @@ using app::InputMode;
 
 namespace {
 
+using namespace texts;
+
 const QColor White(255, 255, 255);
 const QColor Black(0, 0, 0);
 const QColor Red(255, 0, 0);
-const QString LeadRefusal = QStringLiteral("進み力率のため、計算できません！");
-const QString TargetOutOfRange = QStringLiteral("現状の力率以上で、かつ100以下の半角数字を入力してください！");
 
-QColor textColour(const QWidget* w) { return w->palette().color(QPalette::WindowText); }
+QColor textColour(const QWidget* w)
+{
+    return w->palette().color(QPalette::WindowText);
+}
 
 // The power-factor screen of a session, read as the user sees it.
 struct PfView {
@@ -67,7 +71,7 @@ void TestPfScreen::laggingScreenAfterTheReactiveEnergy()
     PfView pf{s};
     QCOMPARE(s.openForms(), (QStringList{"frmTimer", "frmPf"}));
     QVERIFY(!s.dialog());
-    QCOMPARE(pf.s.pfScreen()->windowTitle(), QStringLiteral("KandeloVer1.2"));
+    QCOMPARE(pf.s.pfScreen()->windowTitle(), texts::Title);
     QVERIFY(qAbs(s.app.frmPf().intPf - 90.00078) < 1e-5);
     QCOMPARE(pf.label("lblKwh")->text(), QStringLiteral("1,000.00"));
     QCOMPARE(pf.label("lblKvarh")->text(), QStringLiteral("484.30"));
@@ -95,16 +99,16 @@ void TestPfScreen::layoutFollowsTheDesign()
     Session s;
     s.reachPowerFactor("1000", "484.3");
     PfView pf{s};
-    QCOMPARE(s.pfScreen()->size(), QSize(app::twipsToPixels(6855), app::twipsToPixels(5130)));
-    QCOMPARE(pf.label("lblKwh")->geometry(), app::twipsRect(2760, 480, 1815, 375));
-    QCOMPARE(pf.label("lblKvarh")->geometry(), app::twipsRect(2760, 1200, 1815, 375));
-    QCOMPARE(pf.get<QGroupBox>("Frame1")->geometry(), app::twipsRect(480, 2160, 2055, 1695));
-    QCOMPARE(pf.label("lblPf")->geometry(), app::twipsRect(480, 720, 1095, 375));
-    QCOMPARE(pf.button("Command1")->geometry(), app::twipsRect(5160, 440, 1215, 495));
-    QCOMPARE(pf.button("Command2")->geometry(), app::twipsRect(5160, 1160, 1215, 495));
-    QCOMPARE(pf.option1()->geometry(), app::twipsRect(1440, 4080, 255, 255));
-    QCOMPARE(pf.button("cmdImprove")->geometry(), app::twipsRect(1440, 4080, 255, 255));
-    QCOMPARE(pf.dial()->geometry(), app::twipsRect(3185, 2030, 2730, 2530));
+    QCOMPARE(s.pfScreen()->size(), QSize(forms::twipsToPixels(6855), forms::twipsToPixels(5130)));
+    QCOMPARE(pf.label("lblKwh")->geometry(), forms::twipsRect(2760, 480, 1815, 375));
+    QCOMPARE(pf.label("lblKvarh")->geometry(), forms::twipsRect(2760, 1200, 1815, 375));
+    QCOMPARE(pf.get<QGroupBox>("Frame1")->geometry(), forms::twipsRect(480, 2160, 2055, 1695));
+    QCOMPARE(pf.label("lblPf")->geometry(), forms::twipsRect(480, 720, 1095, 375));
+    QCOMPARE(pf.button("Command1")->geometry(), forms::twipsRect(5160, 440, 1215, 495));
+    QCOMPARE(pf.button("Command2")->geometry(), forms::twipsRect(5160, 1160, 1215, 495));
+    QCOMPARE(pf.option1()->geometry(), forms::twipsRect(1440, 4080, 255, 255));
+    QCOMPARE(pf.button("cmdImprove")->geometry(), forms::twipsRect(1440, 4080, 255, 255));
+    QCOMPARE(pf.dial()->geometry(), forms::twipsRect(3185, 2030, 2730, 2530));
 
     QCOMPARE(pf.label("Label1")->text(), QStringLiteral("有効電力量kWh"));
     QCOMPARE(pf.label("Label2")->text(), QStringLiteral("無効電力量kvarh"));
@@ -179,9 +183,9 @@ void TestPfScreen::option1WhenLaggingOffersTheGrowingImproveButton()
     QVERIFY(improve->hasFocus());
     QCOMPARE(textColour(pf.label("lblPf")), Red);
     QVERIFY(s.app.frmTimer().isPfImproveArmed());
-    QCOMPARE(improve->geometry(), app::twipsRect(1440, 4080, 255, 255));
+    QCOMPARE(improve->geometry(), forms::twipsRect(1440, 4080, 255, 255));
 
-    QTRY_COMPARE(improve->geometry(), app::twipsRect(1000, 3992, 1135, 475));
+    QTRY_COMPARE(improve->geometry(), forms::twipsRect(1000, 3992, 1135, 475));
     QVERIFY(!s.app.frmTimer().isPfImproveArmed());
     QCOMPARE(s.app.frmPf().improveButton(), (pf::TwipRect{1000, 3992, 1135, 475}));
     QVERIFY(s.messages.texts.isEmpty());
@@ -198,14 +202,14 @@ void TestPfScreen::improveLeadsToHoursAndTarget()
     QCOMPARE(s.app.strInputMode, InputMode::Hours);
     QVERIFY(s.app.frmPf().isLoaded());
     QVERIFY(!s.pfScreen()->isVisible());
-    QVERIFY(s.showsPrompt(Session::hoursPrompt()));
+    QVERIFY(s.showsPrompt(texts::HoursPrompt));
     QCOMPARE(s.openForms(), (QStringList{"frmTimer", "frmPf", "frmInputBox"}));
     QVERIFY(s.control<QLabel>("Label3")->isVisible());
     QVERIFY(s.control<QLabel>("Label3")->text().contains(QStringLiteral("２８日: ３９２H")));
-    QVERIFY(s.dialog()->height() >= app::clientHeightForOuterTwips(3400));
+    QVERIFY(s.dialog()->height() >= forms::clientHeightForOuterTwips(3400));
     QVERIFY(QTest::qWaitForWindowActive(s.dialog()));
 
-    s.enter("392", Session::targetPrompt());
+    s.enter("392", texts::TargetPrompt);
     QCOMPARE(s.app.frmPf().intHours, 392.0);
     QCOMPARE(s.openForms(), (QStringList{"frmTimer", "frmPf", "frmInputBox"}));
 
@@ -258,7 +262,7 @@ void TestPfScreen::recalculateStartsAgainAtTheActiveEnergy()
 
     QCOMPARE(s.openForms(), QStringList{"frmInputBox"});
     QCOMPARE(s.app.strInputMode, InputMode::Kwh);
-    QVERIFY(s.showsPrompt(Session::kwhPrompt()));
+    QVERIFY(s.showsPrompt(texts::KwhPrompt));
     QVERIFY(!s.app.frmTimer().isLoaded());
     QVERIFY(s.ended.isEmpty());
     // The figures keep their values until the new pass writes them.
@@ -269,7 +273,7 @@ void TestPfScreen::recalculateStartsAgainAtTheActiveEnergy()
     s.reachPowerFactor("100", "10");
     QVERIFY(pf.option1()->isVisible());
     QVERIFY(!pf.button("cmdImprove")->isVisible());
-    QCOMPARE(pf.button("cmdImprove")->geometry(), app::twipsRect(1440, 4080, 255, 255));
+    QCOMPARE(pf.button("cmdImprove")->geometry(), forms::twipsRect(1440, 4080, 255, 255));
     QCOMPARE(pf.label("lblPf")->text(), QStringLiteral("99.50"));
     QCOMPARE(textColour(pf.label("lblPf")), White);
     QVERIFY(pf.label("lblComent")->isVisible());
@@ -317,7 +321,7 @@ void TestPfScreen::keyboardAloneReachesTheHoursPrompt()
     QTest::keyClick(pf.option1(), Qt::Key_Space);
     QVERIFY(pf.button("cmdImprove")->hasFocus());
     QTest::keyClick(pf.button("cmdImprove"), Qt::Key_Return);
-    QVERIFY(s.showsPrompt(Session::hoursPrompt()));
+    QVERIFY(s.showsPrompt(texts::HoursPrompt));
 }
 
 void TestPfScreen::valuesAreNamedForScreenReaders()
@@ -332,7 +336,7 @@ void TestPfScreen::valuesAreNamedForScreenReaders()
     QCOMPARE(name(pf.label("lblPhase")), QStringLiteral(" Lag"));
     QCOMPARE(name(pf.dial()), QStringLiteral("力率計"));
     QCOMPARE(QAccessible::queryAccessibleInterface(pf.dial())->text(QAccessible::Description),
-             QStringLiteral("力率 90.00%、遅れ（LAG）"));
+        QStringLiteral("力率 90.00%、遅れ（LAG）"));
 }
 
 QTEST_MAIN(TestPfScreen)

@@ -7,6 +7,7 @@
 
 #include "app/frmtimer.h"
 #include "support/session.h"
+#include "support/texts.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -21,6 +22,8 @@
 #include <random>
 
 namespace {
+
+using namespace texts;
 
 struct Action {
     enum Kind { Key, Paste, Click, Move, Close, Tick, Enter } kind;
@@ -40,32 +43,74 @@ struct KeyPress {
 };
 
 const KeyPress Keys[] = {
-    {Qt::Key_0, {}}, {Qt::Key_1, {}}, {Qt::Key_2, {}}, {Qt::Key_5, {}}, {Qt::Key_9, {}},
-    {Qt::Key_4, Qt::KeypadModifier}, {Qt::Key_8, Qt::KeypadModifier}, {Qt::Key_Period, {}},
-    {Qt::Key_Period, Qt::KeypadModifier}, {Qt::Key_Minus, {}}, {Qt::Key_Minus, Qt::KeypadModifier},
-    {Qt::Key_Backspace, {}}, {Qt::Key_Return, {}}, {Qt::Key_Enter, Qt::KeypadModifier}, {Qt::Key_Tab, {}},
-    {Qt::Key_Backtab, Qt::ShiftModifier}, {Qt::Key_A, {}}, {Qt::Key_Space, {}}, {Qt::Key_Shift, {}},
-    {Qt::Key_Control, {}}, {Qt::Key_Delete, {}}, {Qt::Key_Left, {}}, {Qt::Key_Escape, {}}, {Qt::Key_NumLock, {}},
-    {Qt::Key_Plus, {}}, {Qt::Key_Comma, {}}, {Qt::Key_Home, {}}, {Qt::Key_Down, {}},
+    {Qt::Key_0, {}},
+    {Qt::Key_1, {}},
+    {Qt::Key_2, {}},
+    {Qt::Key_5, {}},
+    {Qt::Key_9, {}},
+    {Qt::Key_4, Qt::KeypadModifier},
+    {Qt::Key_8, Qt::KeypadModifier},
+    {Qt::Key_Period, {}},
+    {Qt::Key_Period, Qt::KeypadModifier},
+    {Qt::Key_Minus, {}},
+    {Qt::Key_Minus, Qt::KeypadModifier},
+    {Qt::Key_Backspace, {}},
+    {Qt::Key_Return, {}},
+    {Qt::Key_Enter, Qt::KeypadModifier},
+    {Qt::Key_Tab, {}},
+    {Qt::Key_Backtab, Qt::ShiftModifier},
+    {Qt::Key_A, {}},
+    {Qt::Key_Space, {}},
+    {Qt::Key_Shift, {}},
+    {Qt::Key_Control, {}},
+    {Qt::Key_Delete, {}},
+    {Qt::Key_Left, {}},
+    {Qt::Key_Escape, {}},
+    {Qt::Key_NumLock, {}},
+    {Qt::Key_Plus, {}},
+    {Qt::Key_Comma, {}},
+    {Qt::Key_Home, {}},
+    {Qt::Key_Down, {}},
 };
 
 const QStringList Pasted = {
-    "", "0", "1000", "484.3", "-250", "392", "95", "100", "99.9", "80", "200", "-200", "0.0", "-0", "1.2.3", " 750",
-    ".", "-", "1e3", "1,000", QStringLiteral("１２３"), "abc", "12a", QString(400, '9'), "-" + QString(400, '9'),
-    QString(200, '9'), "0." + QString(300, '0') + "1", "1" + QString(300, '0'), "100.5", "90.00078",
+    "",
+    "0",
+    "1000",
+    "484.3",
+    "-250",
+    "392",
+    "95",
+    "100",
+    "99.9",
+    "80",
+    "200",
+    "-200",
+    "0.0",
+    "-0",
+    "1.2.3",
+    " 750",
+    ".",
+    "-",
+    "1e3",
+    "1,000",
+    QStringLiteral("１２３"),
+    "abc",
+    "12a",
+    QString(400, '9'),
+    "-" + QString(400, '9'),
+    QString(200, '9'),
+    "0." + QString(300, '0') + "1",
+    "1" + QString(300, '0'),
+    "100.5",
+    "90.00078",
 };
 
 // Figures a user would enter at the prompts, so that runs also reach the later screens.
 const QStringList Figures = {"1000", "100000", "484.3", "48430", "-484.3", "392", "392.5", "95", "100"};
 
-// The texts the program may show in a message box; anything else escaped a handler.
-const QStringList Messages = {
-    QStringLiteral("ゼロ以外の数字を何か入力してください！"), QStringLiteral("数字以外が入力されています！"),
-    QStringLiteral("マイナスでない半角数字を入力してください！"),
-    QStringLiteral("現状の力率以上で、かつ100以下の半角数字を入力してください！"),
-    QStringLiteral("半角数字を入力してください！"), QStringLiteral("0 以上 100未満としてください！"),
-    QStringLiteral("進み力率のため、計算できません！"), QStringLiteral("エラー　終了します"),
-};
+// Anything other than texts::Messages in a message box escaped a handler.
+const QStringList& Messages = texts::Messages;
 
 QList<QWidget*> visibleWindows(Session& s)
 {
@@ -116,7 +161,7 @@ public:
             QList<QWidget*> clickable;
             for (QWidget* button : visibleControls<QAbstractButton>(*s)) {
                 const bool ends = button->objectName() == QLatin1String("CancelButton")
-                                  || button->objectName() == QLatin1String("Command1");
+                    || button->objectName() == QLatin1String("Command1");
                 if (mayEnd || !ends)
                     clickable << button;
             }
@@ -143,14 +188,16 @@ public:
             break;
         case Action::Enter:
             if (QWidget* dialog = s->dialog(); dialog && dialog->isVisible()) {
-                Session::control<QLineEdit>(dialog, "Text1")->setText(Figures[static_cast<qsizetype>(a.param % Figures.size())]);
+                Session::control<QLineEdit>(dialog, "Text1")
+                    ->setText(Figures[static_cast<qsizetype>(a.param % Figures.size())]);
                 QTest::mouseClick(Session::control<QWidget>(dialog, "OKButton"), Qt::LeftButton);
             }
             break;
         case Action::Tick: {
             // Time passes until the armed timers have ticked.
             const auto& timer = s->app.frmTimer();
-            static_cast<void>(QTest::qWaitFor([&] { return !timer.isLoaded() || (!timer.isInputArmed() && !timer.isPfImproveArmed()); }, 500));
+            static_cast<void>(QTest::qWaitFor(
+                [&] { return !timer.isLoaded() || (!timer.isInputArmed() && !timer.isPfImproveArmed()); }, 500));
             break;
         }
         }
@@ -210,8 +257,12 @@ public:
     }
     QString coverage() const
     {
-        return QStringLiteral("after %1 actions the input dialog, %2 the power-factor screen, %3 the sizing screen was shown; %4 runs")
-            .arg(seen_[0]).arg(seen_[1]).arg(seen_[2]).arg(runs_);
+        return QStringLiteral(
+            "after %1 actions the input dialog, %2 the power-factor screen, %3 the sizing screen was shown; %4 runs")
+            .arg(seen_[0])
+            .arg(seen_[1])
+            .arg(seen_[2])
+            .arg(runs_);
     }
 
     // Starts the program again once it has ended.
@@ -265,8 +316,8 @@ std::vector<Action> shrink(std::vector<Action> actions, int budget)
     for (std::size_t chunk = actions.size() / 2; chunk >= 1 && budget > 0; chunk /= 2) {
         for (std::size_t start = 0; start < actions.size() && budget > 0;) {
             std::vector<Action> fewer(actions.begin(), actions.begin() + static_cast<std::ptrdiff_t>(start));
-            fewer.insert(fewer.end(), actions.begin() + static_cast<std::ptrdiff_t>(std::min(start + chunk, actions.size())),
-                         actions.end());
+            fewer.insert(fewer.end(),
+                actions.begin() + static_cast<std::ptrdiff_t>(std::min(start + chunk, actions.size())), actions.end());
             --budget;
             if (const auto failure = play(fewer)) {
                 fewer.resize(failure->at + 1);
@@ -304,10 +355,9 @@ void TestRandomUse::thousandsOfRandomActions()
     qInfo("random use: seed %u, %u actions (KANDELO_SEED and KANDELO_ACTIONS repeat or vary the run)", seed, count);
 
     std::mt19937 random(seed);
-    const Action::Kind weighted[] = {Action::Key,   Action::Key,   Action::Key,   Action::Key,   Action::Paste,
-                                     Action::Paste, Action::Paste, Action::Click, Action::Click, Action::Click,
-                                     Action::Click, Action::Move,  Action::Move,  Action::Tick,  Action::Close,
-                                     Action::Enter, Action::Enter};
+    const Action::Kind weighted[] = {Action::Key, Action::Key, Action::Key, Action::Key, Action::Paste, Action::Paste,
+        Action::Paste, Action::Click, Action::Click, Action::Click, Action::Click, Action::Move, Action::Move,
+        Action::Tick, Action::Close, Action::Enter, Action::Enter};
     std::vector<Action> actions(count);
     for (Action& a : actions) {
         a.kind = weighted[random() % std::size(weighted)];

@@ -1,5 +1,6 @@
-#include "app/twips.h"
+#include "forms/ui/twips.h"
 #include "support/session.h"
+#include "support/texts.h"
 
 #include <QAccessible>
 #include <QGroupBox>
@@ -11,11 +12,10 @@ using namespace kandelo;
 
 namespace {
 
-const QString Six = QStringLiteral("Ｌ＝ ６％");
-const QString Thirteen = QStringLiteral("Ｌ＝１３％");
+using namespace texts;
+
 const QString JisHint = QStringLiteral("実際の選定に際してはJIS規定による定格容量の標準値があります");
 const QString DirectHint = QStringLiteral("負荷直結は電力会社の取付け容量基準があります");
-const QString NotNumeric = QStringLiteral("数字以外が入力されています！");
 
 // The capacitor sizing screen of a session, read as the user sees it.
 struct ScView {
@@ -56,7 +56,10 @@ void reachWorkedExample(Session& s)
     s.reachSizing("100000", "48430", "392", "95");
 }
 
-QColor textColour(const QWidget* w) { return w->palette().color(QPalette::WindowText); }
+QColor textColour(const QWidget* w)
+{
+    return w->palette().color(QPalette::WindowText);
+}
 
 } // namespace
 
@@ -123,15 +126,15 @@ void TestScScreen::layoutFollowsTheDesign()
     Session s;
     reachWorkedExample(s);
     ScView sc{s};
-    QCOMPARE(s.scScreen()->size(), QSize(app::twipsToPixels(9225), app::twipsToPixels(7365)));
-    QCOMPARE(sc.get<QWidget>("Command1")->geometry(), app::twipsRect(6480, 360, 1455, 480));
-    QCOMPARE(sc.get<QWidget>("lblHours")->geometry(), app::twipsRect(3360, 240, 1695, 375));
-    QCOMPARE(sc.get<QGroupBox>("Frame1")->geometry(), app::twipsRect(120, 2400, 9015, 4920));
-    QCOMPARE(sc.get<QWidget>("txtScKvar")->geometry(), app::twipsRect(2760, 885, 1815, 420));
-    QCOMPARE(sc.get<QGroupBox>("Frame2")->geometry(), app::twipsRect(5280, 840, 3615, 2640));
-    QCOMPARE(sc.lists()[0]->geometry(), app::twipsRect(960, 700, 1245, 1740));
-    QCOMPARE(sc.lists()[1]->geometry(), app::twipsRect(2300, 700, 1245, 1740));
-    QCOMPARE(sc.text1()->geometry(), app::twipsRect(75, 1950, 765, 360));
+    QCOMPARE(s.scScreen()->size(), QSize(forms::twipsToPixels(9225), forms::twipsToPixels(7365)));
+    QCOMPARE(sc.get<QWidget>("Command1")->geometry(), forms::twipsRect(6480, 360, 1455, 480));
+    QCOMPARE(sc.get<QWidget>("lblHours")->geometry(), forms::twipsRect(3360, 240, 1695, 375));
+    QCOMPARE(sc.get<QGroupBox>("Frame1")->geometry(), forms::twipsRect(120, 2400, 9015, 4920));
+    QCOMPARE(sc.get<QWidget>("txtScKvar")->geometry(), forms::twipsRect(2760, 885, 1815, 420));
+    QCOMPARE(sc.get<QGroupBox>("Frame2")->geometry(), forms::twipsRect(5280, 840, 3615, 2640));
+    QCOMPARE(sc.lists()[0]->geometry(), forms::twipsRect(960, 700, 1245, 1740));
+    QCOMPARE(sc.lists()[1]->geometry(), forms::twipsRect(2300, 700, 1245, 1740));
+    QCOMPARE(sc.text1()->geometry(), forms::twipsRect(75, 1950, 765, 360));
     QCOMPARE(sc.get<QPushButton>("Command1")->text(), QStringLiteral("終　了"));
     QCOMPARE(sc.get<QPushButton>("Command2")->text(), QStringLiteral("戻　る"));
     QCOMPARE(sc.text("lblDays"), QStringLiteral("積算時間（H）　　："));
@@ -270,7 +273,8 @@ void TestScScreen::hintsFollowTheState()
     Session s;
     reachWorkedExample(s);
     ScView sc{s};
-    QLineEdit* boxes[] = {sc.get<QLineEdit>("txtScKvar"), sc.get<QLineEdit>("txtScKvar2"), sc.get<QLineEdit>("txtLKvar")};
+    QLineEdit* boxes[] = {
+        sc.get<QLineEdit>("txtScKvar"), sc.get<QLineEdit>("txtScKvar2"), sc.get<QLineEdit>("txtLKvar")};
     for (QLineEdit* box : boxes)
         QVERIFY(box->toolTip().isEmpty());
     QVERIFY(sc.lblL()->toolTip().isEmpty());
@@ -278,8 +282,10 @@ void TestScScreen::hintsFollowTheState()
     QCOMPARE(sc.option("Option1")->toolTip(), QStringLiteral("クリックすると静電容量μＦを計算します"));
     QCOMPARE(sc.option("Option2")->toolTip(), QStringLiteral("クリックすると静電容量μＦを計算します"));
     QCOMPARE(sc.text1()->toolTip(), QStringLiteral("任意の電圧を半角数字で入力してください"));
-    QCOMPARE(sc.get<QWidget>("Frame4")->toolTip(), QStringLiteral("８５％を基準に１％単位の力率割引・割増がある場合の試算です"));
-    QCOMPARE(sc.get<QWidget>("lblBasic")->toolTip(), QStringLiteral("８５％を基準に１％単位の力率割引・割増がある場合の試算です"));
+    QCOMPARE(sc.get<QWidget>("Frame4")->toolTip(),
+        QStringLiteral("８５％を基準に１％単位の力率割引・割増がある場合の試算です"));
+    QCOMPARE(sc.get<QWidget>("lblBasic")->toolTip(),
+        QStringLiteral("８５％を基準に１％単位の力率割引・割増がある場合の試算です"));
 
     for (QLineEdit* box : boxes) {
         QTest::mouseMove(box, QPoint(5, 5));
@@ -334,7 +340,7 @@ void TestScScreen::backReturnsToAFreshPowerFactorScreen()
     QTest::mouseClick(option1, Qt::LeftButton);
     QTest::mouseClick(Session::control<QPushButton>(s.pfScreen(), "cmdImprove"), Qt::LeftButton);
     QVERIFY(QTest::qWaitForWindowActive(s.dialog()));
-    s.enter("392", Session::targetPrompt());
+    s.enter("392", texts::TargetPrompt);
     s.enter("95");
     QVERIFY(s.scScreen()->isVisible());
     QCOMPARE(s.openForms(), (QStringList{"frmPf", "frmTimer", "frmSc"}));
@@ -370,7 +376,7 @@ void TestScScreen::failingLoadShowsTheDesignTexts()
     Session s;
     s.reachSizing("1" + QString(300, '0'), "4843" + QString(296, '0'), "1", "95");
     ScView sc{s};
-    QCOMPARE(s.messages.texts, QStringList{QStringLiteral("エラー　終了します")});
+    QCOMPARE(s.messages.texts, QStringList{texts::Failure});
     QVERIFY(s.ended.isEmpty());
     QCOMPARE(s.openForms(), (QStringList{"frmTimer", "frmPf", "frmSc"}));
     QCOMPARE(sc.text("lblHours"), QStringLiteral("lblHours"));

@@ -11,7 +11,10 @@ using namespace kandelo::sc;
 
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
 
 QStringList rows(const std::array<std::string, 5>& list)
 {
@@ -25,7 +28,7 @@ const std::string_view Six = ReactorSixCaption;
 const std::string_view Thirteen = ReactorThirteenCaption;
 
 // The figures of a pass through the dialog, with intPf as frmPf derives it.
-Figures figures(double kwh, double kvarh, double hours, double target)
+kandelo::app::SharedFigures figures(double kwh, double kvarh, double hours, double target)
 {
     return {kwh, kvarh, hours, kandelo::pf::computePfScreen(kwh, kvarh).intPf, target};
 }
@@ -62,24 +65,42 @@ void TestSizingCalc::roundByMagnitude_data()
     QTest::addColumn<double>("rounded");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("pattern");
-    QTest::newRow("1234.5") << 1234.5 << 1230.0 << "1,230" << "#,###,0";
-    QTest::newRow("1235") << 1235.0 << 1240.0 << "1,240" << "#,###,0";
-    QTest::newRow("98765") << 98765.0 << 98800.0 << "98,800" << "#,###,0";
-    QTest::newRow("123456789") << 123456789.0 << 123000000.0 << "123,000,000" << "#,###,0";
-    QTest::newRow("999.9996") << 999.9996 << 1000.0 << "1,000" << "#,###,0";
-    QTest::newRow("999.4") << 999.4 << 999.0 << "999" << "#,###,0";
-    QTest::newRow("100") << 100.0 << 100.0 << "100" << "#,###,0";
-    QTest::newRow("123.4") << 123.4 << 123.0 << "123" << "#,###,0";
-    QTest::newRow("99.9996") << 99.9996 << 100.0 << "100" << "#,###,0";
-    QTest::newRow("99.96") << 99.96 << 100.0 << "100.0" << "#,###,0.0";
-    QTest::newRow("12.34") << 12.34 << 12.3 << "12.3" << "#,###,0.0";
-    QTest::newRow("9.996") << 9.996 << 10.0 << "10.00" << "#,###,0.00";
-    QTest::newRow("7.3111") << 7.3111 << 7.31 << "7.31" << "#,###,0.00";
-    QTest::newRow("0.9996") << 0.9996 << 1.0 << "1.00" << "#,###,0.00";
-    QTest::newRow("0.99949") << 0.99949 << 0.999 << "0.999" << "#,###,0.000";
-    QTest::newRow("0.0456") << 0.0456 << 0.046 << "0.046" << "#,###,0.000";
-    QTest::newRow("0.0004") << 0.0004 << 0.0 << "0.000" << "#,###,0.000";
-    QTest::newRow("0") << 0.0 << 0.0 << "0.000" << "#,###,0.000";
+    QTest::newRow("1234.5") << 1234.5 << 1230.0 << "1,230"
+                            << "#,###,0";
+    QTest::newRow("1235") << 1235.0 << 1240.0 << "1,240"
+                          << "#,###,0";
+    QTest::newRow("98765") << 98765.0 << 98800.0 << "98,800"
+                           << "#,###,0";
+    QTest::newRow("123456789") << 123456789.0 << 123000000.0 << "123,000,000"
+                               << "#,###,0";
+    QTest::newRow("999.9996") << 999.9996 << 1000.0 << "1,000"
+                              << "#,###,0";
+    QTest::newRow("999.4") << 999.4 << 999.0 << "999"
+                           << "#,###,0";
+    QTest::newRow("100") << 100.0 << 100.0 << "100"
+                         << "#,###,0";
+    QTest::newRow("123.4") << 123.4 << 123.0 << "123"
+                           << "#,###,0";
+    QTest::newRow("99.9996") << 99.9996 << 100.0 << "100"
+                             << "#,###,0";
+    QTest::newRow("99.96") << 99.96 << 100.0 << "100.0"
+                           << "#,###,0.0";
+    QTest::newRow("12.34") << 12.34 << 12.3 << "12.3"
+                           << "#,###,0.0";
+    QTest::newRow("9.996") << 9.996 << 10.0 << "10.00"
+                           << "#,###,0.00";
+    QTest::newRow("7.3111") << 7.3111 << 7.31 << "7.31"
+                            << "#,###,0.00";
+    QTest::newRow("0.9996") << 0.9996 << 1.0 << "1.00"
+                            << "#,###,0.00";
+    QTest::newRow("0.99949") << 0.99949 << 0.999 << "0.999"
+                             << "#,###,0.000";
+    QTest::newRow("0.0456") << 0.0456 << 0.046 << "0.046"
+                            << "#,###,0.000";
+    QTest::newRow("0.0004") << 0.0004 << 0.0 << "0.000"
+                            << "#,###,0.000";
+    QTest::newRow("0") << 0.0 << 0.0 << "0.000"
+                       << "#,###,0.000";
 }
 
 void TestSizingCalc::roundByMagnitude()
@@ -112,8 +133,8 @@ void TestSizingCalc::negativeKeepsThePattern()
 void TestSizingCalc::secondRounding()
 {
     std::string strFormat;
-    for (const auto& [x, first, second] : {std::tuple{9.996, "10.00", "10.0"}, std::tuple{99.96, "100.0", "100"},
-                                           std::tuple{39.69793, "39.7", "39.7"}}) {
+    for (const auto& [x, first, second] :
+        {std::tuple{9.996, "10.00", "10.0"}, std::tuple{99.96, "100.0", "100"}, std::tuple{39.69793, "39.7", "39.7"}}) {
         double value = x;
         QCOMPARE(q(roundedText(value, strFormat)), QString::fromUtf8(first));
         const double once = value;
@@ -155,7 +176,8 @@ void TestSizingCalc::workedExample()
 
 void TestSizingCalc::targetEqualToPresent()
 {
-    const Figures f = figures(100000, 48430, 392, kandelo::pf::computePfScreen(100000, 48430).intPf);
+    const kandelo::app::SharedFigures f =
+        figures(100000, 48430, 392, kandelo::pf::computePfScreen(100000, 48430).intPf);
     SizingState state;
     LoadTexts texts;
     computeSizing(f, "90.00", Six, true, state, texts);
@@ -177,9 +199,12 @@ void TestSizingCalc::basicChargeComparesWholePercents_data()
     QTest::addColumn<double>("target");
     QTest::addColumn<QString>("current");
     QTest::addColumn<QString>("basic");
-    QTest::newRow("90.2 to 90.4") << 90.2 << 90.4 << "現状より、約 0.2 ％ 少なくなります" << "現状より、約 0 ％ 割引されます";
-    QTest::newRow("84.5 to 85.5") << 84.5 << 85.5 << "現状より、約 1.2 ％ 少なくなります" << "現状より、約 2 ％ 割引されます";
-    QTest::newRow("to 100") << 80.0 << 100.0 << "現状より、約 20 ％ 少なくなります" << "現状より、約 19 ％ 割引されます";
+    QTest::newRow("90.2 to 90.4") << 90.2 << 90.4 << "現状より、約 0.2 ％ 少なくなります"
+                                  << "現状より、約 0 ％ 割引されます";
+    QTest::newRow("84.5 to 85.5") << 84.5 << 85.5 << "現状より、約 1.2 ％ 少なくなります"
+                                  << "現状より、約 2 ％ 割引されます";
+    QTest::newRow("to 100") << 80.0 << 100.0 << "現状より、約 20 ％ 少なくなります"
+                            << "現状より、約 19 ％ 割引されます";
 }
 
 void TestSizingCalc::basicChargeComparesWholePercents()
@@ -214,12 +239,12 @@ void TestSizingCalc::reactorRatings()
 {
     SizingState state;
     state.dblScKvar = 100;
-    ReactorTexts six = CalcReactorRating(state, Six);
+    ReactorTexts six = reactorRating(state, Six);
     QCOMPARE(q(six.txtScKvar2), QStringLiteral("106"));
     QCOMPARE(q(six.txtLKvar), QStringLiteral("6.38"));
     QCOMPARE(state.dblScKvar2, 106.0);
     QCOMPARE(state.dblLKvar, 6.38);
-    const ReactorTexts thirteen = CalcReactorRating(state, Thirteen);
+    const ReactorTexts thirteen = reactorRating(state, Thirteen);
     QCOMPARE(q(thirteen.txtScKvar2), QStringLiteral("115"));
     QCOMPARE(q(thirteen.txtLKvar), QStringLiteral("14.9"));
     QCOMPARE(q(state.strFormat), QStringLiteral("#,###,0.0"));
@@ -231,12 +256,12 @@ void TestSizingCalc::reactorRatingsFromTheRoundedCapacity()
     // The load works from 149.6; a toggle later works from the rounded 150.
     SizingState state;
     state.dblScKvar = 149.6;
-    ReactorTexts texts = CalcReactorRating(state, Six);
+    ReactorTexts texts = reactorRating(state, Six);
     QCOMPARE(q(roundedText(state.dblScKvar, state.strFormat)), QStringLiteral("150"));
     QCOMPARE(q(texts.txtScKvar2), QStringLiteral("159"));
     QCOMPARE(q(texts.txtLKvar), QStringLiteral("9.55"));
-    CalcReactorRating(state, Thirteen);
-    texts = CalcReactorRating(state, Six);
+    reactorRating(state, Thirteen);
+    texts = reactorRating(state, Six);
     QCOMPARE(q(texts.txtScKvar2), QStringLiteral("160"));
     QCOMPARE(q(texts.txtLKvar), QStringLiteral("9.57"));
 }
@@ -244,7 +269,7 @@ void TestSizingCalc::reactorRatingsFromTheRoundedCapacity()
 void TestSizingCalc::capacitanceTable()
 {
     SizingState state;
-    const CapacitanceTable table = CalcCapacitanceTable(state, 100, true, Six);
+    const CapacitanceTable table = kandelo::sc::capacitanceTable(state, 100, true, Six);
     QCOMPARE(q(table.rowHeads[0]), QStringLiteral("200"));
     QCOMPARE(q(table.rowHeads[1]), QStringLiteral("400"));
     QCOMPARE(q(table.rowHeads[2]), QStringLiteral("3300"));
@@ -256,15 +281,15 @@ void TestSizingCalc::capacitanceTable()
 void TestSizingCalc::capacitanceTableWithReactor()
 {
     SizingState state;
-    CapacitanceTable six = CalcCapacitanceTable(state, 106, false, Six);
+    CapacitanceTable six = kandelo::sc::capacitanceTable(state, 106, false, Six);
     QCOMPARE(q(six.rowHeads[0] + " " + six.rowHeads[1] + " " + six.rowHeads[2] + " " + six.rowHeads[3]),
-             QStringLiteral("234 468 3510 7020"));
+        QStringLiteral("234 468 3510 7020"));
     // 106 kvar at 234 V and 50 Hz: 106e9 / (234² × 314) = 6165.2… µF.
     QCOMPARE(q(six.rows[0][1]), QStringLiteral("    6,170"));
-    CapacitanceTable thirteen = CalcCapacitanceTable(state, 115, false, Thirteen);
-    QCOMPARE(q(thirteen.rowHeads[0] + " " + thirteen.rowHeads[1] + " " + thirteen.rowHeads[2] + " "
-               + thirteen.rowHeads[3]),
-             QStringLiteral("253 506 3793 7586"));
+    CapacitanceTable thirteen = kandelo::sc::capacitanceTable(state, 115, false, Thirteen);
+    QCOMPARE(
+        q(thirteen.rowHeads[0] + " " + thirteen.rowHeads[1] + " " + thirteen.rowHeads[2] + " " + thirteen.rowHeads[3]),
+        QStringLiteral("253 506 3793 7586"));
     // Row 0 is 100 V in every column.
     QCOMPARE(q(thirteen.rows[1][0]), QStringLiteral("   30,500"));
 }
@@ -276,19 +301,32 @@ void TestSizingCalc::typedVoltage_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("row50");
     QTest::addColumn<QString>("row60");
-    QTest::newRow("200 equals row 1") << "200" << int(Kind::Rows) << "    7,960" << "    6,630";
-    QTest::newRow("minus 200 equals 200") << "-200" << int(Kind::Rows) << "    7,960" << "    6,630";
-    QTest::newRow("spaces around") << " 6600 " << int(Kind::Rows) << "     7.31" << "     6.09";
-    QTest::newRow("a few volts, longer than nine") << "1" << int(Kind::Rows) << "318,000,000" << "265,000,000";
-    QTest::newRow("empty") << "" << int(Kind::Empty) << "" << "";
-    QTest::newRow("0") << "0" << int(Kind::Empty) << "" << "";
-    QTest::newRow("0.0 gives no capacitance") << "0.0" << int(Kind::Empty) << "" << "";
-    QTest::newRow("-0 gives no capacitance") << "-0" << int(Kind::Empty) << "" << "";
-    QTest::newRow("square beyond a double") << "1" + QString(200, '0') << int(Kind::Empty) << "" << "";
-    QTest::newRow("too small to divide by") << "0." + QString(200, '0') + "1" << int(Kind::Empty) << "" << "";
-    QTest::newRow("digit and letter") << "2a" << int(Kind::NotNumeric) << "" << "";
-    QTest::newRow("lone minus") << "-" << int(Kind::NotNumeric) << "" << "";
-    QTest::newRow("grouping") << "6,600" << int(Kind::NotNumeric) << "" << "";
+    QTest::newRow("200 equals row 1") << "200" << int(Kind::Rows) << "    7,960"
+                                      << "    6,630";
+    QTest::newRow("minus 200 equals 200") << "-200" << int(Kind::Rows) << "    7,960"
+                                          << "    6,630";
+    QTest::newRow("spaces around") << " 6600 " << int(Kind::Rows) << "     7.31"
+                                   << "     6.09";
+    QTest::newRow("a few volts, longer than nine") << "1" << int(Kind::Rows) << "318,000,000"
+                                                   << "265,000,000";
+    QTest::newRow("empty") << "" << int(Kind::Empty) << ""
+                           << "";
+    QTest::newRow("0") << "0" << int(Kind::Empty) << ""
+                       << "";
+    QTest::newRow("0.0 gives no capacitance") << "0.0" << int(Kind::Empty) << ""
+                                              << "";
+    QTest::newRow("-0 gives no capacitance") << "-0" << int(Kind::Empty) << ""
+                                             << "";
+    QTest::newRow("square beyond a double") << "1" + QString(200, '0') << int(Kind::Empty) << ""
+                                            << "";
+    QTest::newRow("too small to divide by") << "0." + QString(200, '0') + "1" << int(Kind::Empty) << ""
+                                            << "";
+    QTest::newRow("digit and letter") << "2a" << int(Kind::NotNumeric) << ""
+                                      << "";
+    QTest::newRow("lone minus") << "-" << int(Kind::NotNumeric) << ""
+                                << "";
+    QTest::newRow("grouping") << "6,600" << int(Kind::NotNumeric) << ""
+                              << "";
 }
 
 void TestSizingCalc::typedVoltage()
@@ -298,7 +336,7 @@ void TestSizingCalc::typedVoltage()
     QFETCH(QString, row50);
     QFETCH(QString, row60);
     SizingState state;
-    const TypedVoltageRows result = CalcCapacitanceTypedVoltage(state, text.toStdString(), 100);
+    const TypedVoltageRows result = typedVoltageRows(state, text.toStdString(), 100);
     QCOMPARE(int(result.kind), kind);
     QCOMPARE(q(result.rows[0]), row50);
     QCOMPARE(q(result.rows[1]), row60);
@@ -310,14 +348,16 @@ void TestSizingCalc::failureStopsAtItsStep()
     {
         SizingState state;
         LoadTexts texts;
-        QVERIFY_THROWS_EXCEPTION(ArithmeticError, computeSizing(figures(1000, 484.3, 0, 95), "90.00", Six, true, state, texts));
+        QVERIFY_THROWS_EXCEPTION(
+            ArithmeticError, computeSizing(figures(1000, 484.3, 0, 95), "90.00", Six, true, state, texts));
         QVERIFY(!texts.txtScKvar2 && !texts.lblHours && !texts.lblBasic && !texts.table);
     }
     {
         // An energy whose square overflows fails at the apparent power.
         SizingState state;
         LoadTexts texts;
-        QVERIFY_THROWS_EXCEPTION(ArithmeticError, computeSizing(figures(1e300, 4.843e299, 1, 95), "90.00", Six, true, state, texts));
+        QVERIFY_THROWS_EXCEPTION(
+            ArithmeticError, computeSizing(figures(1e300, 4.843e299, 1, 95), "90.00", Six, true, state, texts));
         QVERIFY(!texts.lblHours && !texts.txtScKvar);
     }
     {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/message_box.h"
+#include "forms/ui/message_box.h"
 
 #include <QStringList>
 
@@ -8,7 +8,7 @@
 
 // Stands in for the modal message box: records each text and returns at once,
 // as if the user had pressed OK. whileShown runs while the "box" is open.
-class RecordingMessageBox final : public kandelo::app::MessageBoxService {
+class RecordingMessageBox final : public kandelo::forms::MessageBoxService {
 public:
     void show(const QString& text) override
     {

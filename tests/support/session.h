@@ -1,11 +1,12 @@
 #pragma once
 
 #include "app/app.h"
-#include "app/form.h"
-#include "input/frminputbox.h"
-#include "pf/frmpf.h"
-#include "sc/frmsc.h"
+#include "forms/form.h"
+#include "input/ui/frminputbox.h"
+#include "pf/ui/frmpf.h"
+#include "sc/ui/frmsc.h"
 #include "support/recording_message_box.h"
+#include "support/texts.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -47,10 +48,7 @@ struct Session {
         return names;
     }
 
-    bool showsPrompt(const QString& prompt)
-    {
-        return dialog() && dialog()->isVisible() && label1()->text() == prompt;
-    }
+    bool showsPrompt(const QString& prompt) { return dialog() && dialog()->isVisible() && label1()->text() == prompt; }
 
     // Types the figure and presses OK.
     void enter(const QString& figure)
@@ -70,7 +68,7 @@ struct Session {
     // Enters both energies and waits for the power-factor screen.
     void reachPowerFactor(const QString& kwh, const QString& kvarh)
     {
-        enter(kwh, kvarhPrompt());
+        enter(kwh, texts::KvarhPrompt);
         enter(kvarh);
         QVERIFY(pfScreen() && pfScreen()->isVisible());
         QVERIFY(QTest::qWaitForWindowActive(pfScreen()));
@@ -84,7 +82,7 @@ struct Session {
         QTest::mouseClick(control<QWidget>(pf, "Option1"), Qt::LeftButton);
         QTest::mouseClick(control<QWidget>(pf, "cmdImprove"), Qt::LeftButton);
         QVERIFY(QTest::qWaitForWindowActive(dialog()));
-        enter(hours, targetPrompt());
+        enter(hours, texts::TargetPrompt);
     }
 
     // From the power-factor screen through the improve button, the hours and the
@@ -97,10 +95,6 @@ struct Session {
         QVERIFY(QTest::qWaitForWindowActive(scScreen()));
     }
 
-    static QString kwhPrompt() { return QStringLiteral("      有効電力量 kWh は？"); }
-    static QString kvarhPrompt() { return QStringLiteral("      無効電力量 kvarh は？"); }
-    static QString hoursPrompt() { return QStringLiteral("   入力した電力量の積算時間(H) は？"); }
-    static QString targetPrompt() { return QStringLiteral("          目標力率％ は？"); }
 
     RecordingMessageBox messages;
     kandelo::app::App app;

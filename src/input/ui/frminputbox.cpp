@@ -1,0 +1,231 @@
+#include "input/ui/frminputbox.h"
+
+#include "ui_frminputbox.h"
+
+#include "app/app.h"
+#include "app/frmtimer.h"
+#include "app/version.h"
+#include "forms/ui/colours.h"
+#include "forms/ui/font.h"
+#include "forms/ui/label_fit.h"
+#include "forms/ui/message_box.h"
+#include "forms/ui/twips.h"
+#include "input/input_rules.h"
+#include "input/key_rules.h"
+#include "input/ui/virtual_key.h"
+#include "pf/ui/frmpf.h"
+#include "sc/ui/frmsc.h"
+
+#include <QKeyEvent>
+
+namespace kandelo::input {
+
+FrmInputBox::FrmInputBox(app::App& app)
+    : WindowForm("frmInputBox", app)
+    , app_(app)
+{
+}
+
+FrmInputBox::~FrmInputBox() = default;
+
+void FrmInputBox::createControls()
+{
+    // Closing the dialog through its frame is its cancel button.
+    QWidget* window = createWindow(Qt::Dialog, [this] { CancelButton_Click(); });
+    ui_ = std::make_unique<Ui::frmInputBox>();
+    ui_->setupUi(window);
+    window->setWindowTitle(QString::fromUtf8(app::ApplicationTitle));
+    window->setFont(forms::gothicFont(12));
+    ui_->Label2->setFont(forms::gothicFont(11.25));
+    ui_->Label3->setFont(forms::gothicFont(11.25));
+    forms::setBackgroundColour(ui_->txtPf, forms::colour::LightGrey);
+
+    // Half-width digits only: no input-method composition in the entry boxes.
+    for (QLineEdit* box : {ui_->Text1, ui_->txtPf}) {
+        box->setAttribute(Qt::WA_InputMethodEnabled, false);
+        box->installEventFilter(this);
+    }
+    for (QWidget* button : {static_cast<QWidget*>(ui_->OKButton), static_cast<QWidget*>(ui_->CancelButton)})
+        button->installEventFilter(this);
+
+    // Screen readers name each box after the caption beside it, as it reads now.
+    ui_->Label1->setBuddy(ui_->Text1);
+    ui_->Label2->setBuddy(ui_->txtPf);
+
+    connect(ui_->OKButton, &QPushButton::clicked, this, [this] { app_.run([this] { OKButton_Click(); }); });
+    connect(ui_->CancelButton, &QPushButton::clicked, this, [this] { app_.run([this] { CancelButton_Click(); }); });
+    connect(ui_->txtPf, &QLineEdit::textChanged, this, [this] { app_.run([this] { txtPf_Change(); }); });
+}
+
+void FrmInputBox::releaseControls()
+{
+    ui_.reset();
+    lastFocused_ = nullptr;
+}
+
+void FrmInputBox::shown()
+{
+    if (!lastFocused_)
+        ui_->Text1->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void FrmInputBox::formLoad()
+{
+    if (const auto prompt = promptFor(app_.strInputMode)) {
+        ui_->Label1->setText(QString::fromUtf8(prompt->label1));
+        int clientHeight = forms::clientHeightForOuterTwips(prompt->windowHeightTwips);
+        if (prompt->pfEntryVisible) {
+            ui_->Label2->setVisible(true);
+            ui_->txtPf->setVisible(true);
+        }
+        if (prompt->hoursNoteVisible) {
+            // The note wraps within its design width and grows downward to fit;
+            // the window grows with it where the installed font needs more lines.
+            QLabel* note = ui_->Label3;
+            note->setText(QString::fromUtf8(hoursNote()));
+            forms::growToText(note);
+            note->setVisible(true);
+            clientHeight = std::max(clientHeight, note->geometry().bottom() + forms::twipsToPixels(120));
+        }
+        window()->setFixedSize(window()->width(), clientHeight);
+        // The prompt takes the size of its text and stays left of Text1.
+        const int gap = forms::twipsToPixels(120);
+        forms::fitLabel(ui_->Label1, forms::twipsToPixels(1920), ui_->Text1->x() - gap, gap);
+    }
+    ui_->Text1->clear();
+}
+
+bool FrmInputBox::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!ui_)
+        return false;
+    auto* control = qobject_cast<QWidget*>(watched);
+    if (event->type() == QEvent::FocusIn) {
+        gotFocus(control);
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (!box || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+        return false;
+    bool consumed = false;
+    app_.run([&] { consumed = CheckNumericKey(virtualKeyOf(*key), box); });
+    return consumed;
+}
+
+// Got-focus happens when the focus comes from another control of the dialog,
+// or first enters it; not when the window is merely activated again.
+void FrmInputBox::gotFocus(QWidget* control)
+{
+    if (control == lastFocused_)
+        return;
+    lastFocused_ = control;
+    if (control == ui_->Text1)
+        app_.run([this] { Text1_GotFocus(); });
+    else if (control == ui_->txtPf)
+        app_.run([this] { txtPf_GotFocus(); });
+}
+
+void FrmInputBox::OKButton_Click()
+{
+    const auto verdict = checkOkEntry(ui_->Text1->text().toStdString(), app_.strInputMode, app_.frmPf().intPf);
+    if (verdict.refusal) {
+        app_.messageBox().show(QString::fromUtf8(*verdict.refusal));
+        if (!ui_)
+            return;
+        if (verdict.emptyEntry)
+            ui_->Text1->clear();
+        ui_->Text1->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+
+    auto& pf = app_.frmPf();
+    switch (app_.strInputMode) {
+    case app::InputMode::Kwh:
+        pf.intKwh = verdict.value;
+        app_.strInputMode = app::InputMode::Kvarh;
+        app_.frmTimer().armInput();
+        break;
+    case app::InputMode::Kvarh:
+        pf.intKvarh = verdict.value;
+        pf.show();
+        break;
+    case app::InputMode::Hours:
+        pf.intHours = verdict.value;
+        app_.strInputMode = app::InputMode::TargetPf;
+        app_.frmTimer().armInput();
+        break;
+    case app::InputMode::TargetPf:
+        pf.intTargetPf = verdict.value;
+        app_.frmSc().show();
+        break;
+    case app::InputMode::None:
+        break;
+    }
+    unload();
+}
+
+void FrmInputBox::CancelButton_Click()
+{
+    auto& forms = app_.forms();
+    for (std::size_t i = forms.count(); i-- > 0;) {
+        if (i >= forms.count())
+            continue;
+        if (forms.at(i).name() == "frmPf")
+            break;
+        forms.unload(i);
+    }
+    app_.frmPf().unload();
+}
+
+void FrmInputBox::Text1_GotFocus()
+{
+    forms::setBackgroundColour(ui_->Text1, forms::colour::White);
+    forms::setBackgroundColour(ui_->txtPf, forms::colour::LightGrey);
+    ui_->Text1->clear();
+    ui_->txtPf->clear();
+}
+
+void FrmInputBox::txtPf_GotFocus()
+{
+    forms::setBackgroundColour(ui_->Text1, forms::colour::LightGrey);
+    forms::setBackgroundColour(ui_->txtPf, forms::colour::White);
+    ui_->Text1->clear();
+}
+
+void FrmInputBox::txtPf_Change()
+{
+    const auto kvarh = kvarhTextForPfEntry(ui_->txtPf->text().toStdString(), app_.frmPf().intKwh);
+    if (!kvarh) {
+        app_.messageBox().show(QString::fromUtf8(message::PfOutOfRange));
+        if (ui_)
+            ui_->txtPf->clear();
+        return;
+    }
+    ui_->Text1->setText(QString::fromStdString(*kvarh));
+}
+
+// CheckNumericKey: true when the key must not reach the box.
+bool FrmInputBox::CheckNumericKey(int virtualKey, QLineEdit* box)
+{
+    switch (keyActionFor(virtualKey, app_.strInputMode)) {
+    case KeyAction::Accept:
+        return false;
+    case KeyAction::FocusOk:
+        ui_->OKButton->setFocus(Qt::TabFocusReason);
+        return true;
+    case KeyAction::RefuseMinus:
+        app_.messageBox().show(QString::fromUtf8(message::NegativeEntry));
+        break;
+    case KeyAction::RefuseNonNumeric:
+        app_.messageBox().show(QString::fromUtf8(message::NonNumericKey));
+        break;
+    }
+    if (ui_)
+        box->clear();
+    return true;
+}
+
+} // namespace kandelo::input

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "forms/ui/window_form.h"
+
+#include <memory>
+
+class QLineEdit;
+class QWidget;
+
+namespace kandelo::app {
+class App;
+}
+
+namespace Ui {
+class frmInputBox;
+}
+
+namespace kandelo::input {
+
+// The input dialog: asks for the one figure that strInputMode names, checks it
+// and stores it in the shared figures of frmPf.
+class FrmInputBox : public forms::WindowForm {
+    Q_OBJECT
+
+public:
+    explicit FrmInputBox(app::App& app);
+    ~FrmInputBox() override;
+
+protected:
+    void createControls() override;
+    void releaseControls() override;
+    void shown() override;
+    void formLoad() override;
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void OKButton_Click();     // OK: checks Text1, stores the figure and moves on
+    void CancelButton_Click(); // ｷｬﾝｾﾙ: closes every form, ending the program
+    void Text1_GotFocus();     // Text1 white, txtPf grey, both emptied
+    void txtPf_GotFocus();     // txtPf white, Text1 grey and emptied
+    void txtPf_Change();       // a power factor typed into txtPf becomes the reactive energy in Text1
+    // The key rules of both boxes; true when the key must not reach the box.
+    bool CheckNumericKey(int virtualKey, QLineEdit* box);
+
+    void gotFocus(QWidget* control);
+
+    app::App& app_;
+    std::unique_ptr<Ui::frmInputBox> ui_;
+    QWidget* lastFocused_ = nullptr;
+};
+
+} // namespace kandelo::input

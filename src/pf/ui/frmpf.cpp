@@ -1,0 +1,165 @@
+#include "pf/ui/frmpf.h"
+
+#include "ui_frmpf.h"
+
+#include "app/app.h"
+#include "app/frmtimer.h"
+#include "app/messages.h"
+#include "app/module1.h"
+#include "app/version.h"
+#include "forms/ui/colours.h"
+#include "forms/ui/font.h"
+#include "forms/ui/label_fit.h"
+#include "forms/ui/message_box.h"
+#include "forms/ui/twips.h"
+#include "input/ui/frminputbox.h"
+#include "pf/pf_calc.h"
+
+namespace kandelo::pf {
+
+namespace {
+
+void style(QWidget* control, qreal points, bool bold = false)
+{
+    control->setFont(forms::gothicFont(points, bold));
+}
+
+} // namespace
+
+FrmPf::FrmPf(app::App& app)
+    : WindowForm("frmPf", app)
+    , app_(app)
+{
+}
+
+FrmPf::~FrmPf() = default;
+
+QString FrmPf::lblPfCaption() const
+{
+    return ui_ ? ui_->lblPf->text() : QString();
+}
+
+void FrmPf::growImproveButton()
+{
+    setImproveButton(grownImproveButton(improveButton_));
+}
+
+void FrmPf::setImproveButton(TwipRect box)
+{
+    improveButton_ = box;
+    if (ui_)
+        ui_->cmdImprove->setGeometry(forms::twipsRect(box.left, box.top, box.width, box.height));
+}
+
+void FrmPf::createControls()
+{
+    QWidget* window = createWindow(Qt::Window | Qt::WindowMinimizeButtonHint, [this] { unload(); });
+    ui_ = std::make_unique<Ui::frmPf>();
+    ui_->setupUi(window);
+    window->setWindowTitle(QString::fromUtf8(app::ApplicationTitle));
+    window->setFixedSize(window->size());
+    window->setFont(forms::gothicFont(12));
+    for (QLabel* caption : {ui_->Label1, ui_->Label2}) {
+        forms::setTextColour(caption, forms::colour::White);
+        forms::setBackgroundColour(caption, forms::colour::Olive);
+    }
+    for (QLabel* value : {ui_->lblKwh, ui_->lblKvarh, ui_->lblPf}) {
+        style(value, 14.25, value == ui_->lblPf);
+        forms::setTextColour(value, forms::colour::White);
+        forms::setBackgroundColour(value, forms::colour::Green);
+    }
+    style(ui_->lblPhase, 11.25);
+    forms::setTextColour(ui_->lblPhase, forms::colour::Black);
+    style(ui_->Label4, 11.25);
+    style(ui_->lblComent, 9);
+    forms::setTextColour(ui_->lblComent, forms::colour::Red);
+    const int margin = forms::twipsToPixels(60);
+    forms::fitLabel(ui_->lblComent, ui_->lblComent->x(), ui_->Frame1->width() - margin, margin);
+
+    ui_->dial->setAccessibleName(QStringLiteral("力率計"));
+    // The option shows only its mark; its hint says what it does.
+    ui_->Option1->setAccessibleName(ui_->Option1->toolTip());
+
+    connect(ui_->Option1, &QRadioButton::clicked, this, [this] { app_.run([this] { Option1_Click(); }); });
+    connect(ui_->cmdImprove, &QPushButton::clicked, this, [this] { app_.run([this] { cmdImprove_Click(); }); });
+    connect(ui_->Command1, &QPushButton::clicked, this, [this] { app_.run([this] { Command1_Click(); }); });
+    connect(ui_->Command2, &QPushButton::clicked, this, [this] { app_.run([this] { Command2_Click(); }); });
+}
+
+void FrmPf::releaseControls()
+{
+    ui_.reset();
+}
+
+void FrmPf::shown()
+{
+    ui_->Command2->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void FrmPf::formLoad()
+{
+    const PfScreen screen = computePfScreen(intKwh, intKvarh);
+    intPf = screen.intPf;
+    ui_->lblKwh->setText(QString::fromStdString(screen.lblKwh));
+    ui_->lblKvarh->setText(QString::fromStdString(screen.lblKvarh));
+    forms::setTextColour(ui_->lblPf, forms::colour::White);
+    ui_->lblPf->setText(QString::fromStdString(screen.lblPf));
+    ui_->lblComent->setVisible(screen.commentVisible);
+    if (screen.phase == Phase::Lead) {
+        ui_->lblPhase->setText(QString::fromStdString(phaseCaption(Phase::Lead)));
+        forms::setTextColour(ui_->lblPhase, forms::colour::Red);
+        forms::setTextColour(ui_->lblPf, forms::colour::Red);
+    }
+    setImproveButton(ImproveButtonStart);
+    ui_->dial->setAccessibleDescription(
+        QStringLiteral("力率 %1%、%2")
+            .arg(ui_->lblPf->text(),
+                screen.phase == Phase::Lead ? QStringLiteral("進み（LEAD）") : QStringLiteral("遅れ（LAG）")));
+    DrawPfNeedle();
+}
+
+void FrmPf::formUnload()
+{
+    app_.forms().unloadAllFromLast();
+}
+
+void FrmPf::DrawPfNeedle()
+{
+    ui_->dial->setNeedleTip(needleTip(intPf, intKvarh));
+}
+
+void FrmPf::Option1_Click()
+{
+    if (intKvarh >= 0) {
+        ui_->Option1->setChecked(false);
+        ui_->Option1->setVisible(false);
+        ui_->cmdImprove->setVisible(true);
+        forms::setTextColour(ui_->lblPf, forms::colour::Red);
+        app_.frmTimer().armPfImprove();
+        ui_->cmdImprove->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    app_.messageBox().show(QString::fromUtf8(app::message::LeadingRefusal));
+    if (ui_)
+        ui_->Option1->setChecked(false);
+}
+
+void FrmPf::cmdImprove_Click()
+{
+    app_.strInputMode = app::InputMode::Hours;
+    hide();
+    app_.frmInputBox().show();
+}
+
+void FrmPf::Command1_Click()
+{
+    unload();
+}
+
+void FrmPf::Command2_Click()
+{
+    unload();
+    app::Main(app_);
+}
+
+} // namespace kandelo::pf

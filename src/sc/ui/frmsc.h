@@ -1,0 +1,78 @@
+#pragma once
+
+#include "forms/ui/window_form.h"
+#include "sc/sizing_state.h"
+
+#include <array>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+
+namespace kandelo::app {
+class App;
+}
+
+namespace Ui {
+class frmSc;
+}
+
+namespace kandelo::sc {
+
+struct CapacitanceTable;
+
+// The capacitor sizing screen: works out the sizing from the shared figures
+// when it loads, then follows the reactor toggle, the connection choice and
+// the typed voltage.
+class FrmSc : public forms::WindowForm {
+    Q_OBJECT
+
+public:
+    explicit FrmSc(app::App& app);
+    ~FrmSc() override;
+
+    // dblScKvar, dblScKvar2, dblLKvar and strFormat; they outlive the window.
+    const SizingState& sizing() const { return sizing_; }
+
+protected:
+    void createControls() override;
+    void releaseControls() override;
+    void shown() override;
+    void formLoad() override;
+    void formUnload() override;
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Command1_Click();       // 終　了: ends the program
+    void Command2_Click();       // 戻　る: back to the power-factor screen
+    void lblL_Click();           // the reactor label: switches between 6 % and 13 %
+    void Option1_Click();        // capacitance table for the capacitor with the reactor
+    void Option2_Click();        // capacitance table for the capacitor alone
+    void Text1_Change();         // a typed voltage: row 5 of the table
+    void txtScKvar_MouseMove();  // hint of the required capacity
+    void txtScKvar2_MouseMove(); // hint of the capacitor rating with the reactor
+    void txtLKvar_MouseMove();   // hint of the reactor rating
+    void lblL_MouseMove();       // hint naming the reactor case the next click gives
+    void lstbxScMf_MouseMove();  // hint of both capacitance lists
+
+    void CalcReactorRating();            // txtScKvar2 and txtLKvar for the reactor of lblL
+    void CalcCapacitanceTable(double q); // row heads and rows 0 to 4 for q kvar
+    void CalcCapacitanceTypedVoltage();  // row 5 for the voltage in Text1
+
+    void connectionChosen(const QLineEdit* capacityBox, double q);
+    void setCapacityHint(QLineEdit* box);
+    void showTable(const CapacitanceTable& table);
+    void setListRow(std::size_t list, std::size_t row, const QString& text);
+    bool reactorLabelEvent(QEvent* event);
+    void describeReactorLabel();
+    QString lblLCaption() const;
+
+    app::App& app_;
+    SizingState sizing_;
+    std::unique_ptr<Ui::frmSc> ui_;
+    std::array<QListWidget*, 2> lstbxScMf_{};
+};
+
+} // namespace kandelo::sc
