@@ -8,9 +8,10 @@
 
 namespace kandelo::app {
 
-App::App(forms::MessageBoxService& messageBox, InputBoxFactory inputBoxFactory)
+App::App(forms::MessageBoxService& messageBox, InputBoxFactory inputBoxFactory, ScFactory scFactory)
     : FormRuntime(messageBox)
     , inputBoxFactory_(std::move(inputBoxFactory))
+    , scFactory_(std::move(scFactory))
 {
 }
 
@@ -37,7 +38,7 @@ pf::FrmPf& App::frmPf()
 sc::FrmSc& App::frmSc()
 {
     if (!frmSc_)
-        frmSc_ = std::make_unique<sc::FrmSc>(*this);
+        frmSc_ = scFactory_ ? scFactory_(*this) : std::make_unique<sc::FrmSc>(*this);
     return *frmSc_;
 }
 

@@ -27,9 +27,11 @@ class App : public forms::FormRuntime {
     Q_OBJECT
 
 public:
+    // Tests put forms of their own in place of the dialog and the sizing screen.
     using InputBoxFactory = std::function<std::unique_ptr<input::FrmInputBox>(App&)>;
+    using ScFactory = std::function<std::unique_ptr<sc::FrmSc>(App&)>;
 
-    explicit App(forms::MessageBoxService& messageBox, InputBoxFactory inputBoxFactory = {});
+    explicit App(forms::MessageBoxService& messageBox, InputBoxFactory inputBoxFactory = {}, ScFactory scFactory = {});
     ~App() override;
 
     InputMode strInputMode = InputMode::None;
@@ -44,6 +46,7 @@ public:
 
 private:
     InputBoxFactory inputBoxFactory_;
+    ScFactory scFactory_;
     std::unique_ptr<input::FrmInputBox> frmInputBox_;
     std::unique_ptr<pf::FrmPf> frmPf_;
     std::unique_ptr<sc::FrmSc> frmSc_;

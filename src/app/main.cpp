@@ -1,4 +1,5 @@
 #include "app/app.h"
+#include "app/qt_translation.h"
 #include "app/version.h"
 #include "forms/ui/font.h"
 #include "forms/ui/message_box.h"
@@ -14,6 +15,7 @@ int main(int argc, char* argv[])
     // Every text of the program, its message boxes included, is Japanese: one
     // Gothic face throughout, so no other face is loaded first.
     QApplication::setFont(kandelo::forms::gothicFont(12));
+    kandelo::app::installQtJapanese(application);
 
     int exitCode = 0;
     {

@@ -2,7 +2,6 @@
 
 #include "app/app.h"
 #include "app/messages.h"
-#include "core/arithmetic_error.h"
 #include "forms/ui/message_box.h"
 #include "input/ui/frminputbox.h"
 
@@ -13,7 +12,7 @@ void Main(App& app)
     try {
         app.strInputMode = InputMode::Kwh;
         app.frmInputBox().show();
-    } catch (const core::ArithmeticError&) {
+    } catch (...) {
         app.messageBox().show(QString::fromUtf8(message::Failure));
     }
 }

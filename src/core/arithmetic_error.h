@@ -4,8 +4,8 @@
 
 namespace kandelo::core {
 
-// The one failure of the program's arithmetic. The start-up procedure and the
-// load of the capacitor sizing screen catch exactly this.
+// The one failure of the program's arithmetic: a computation stops at the
+// step that caused it.
 class ArithmeticError : public std::runtime_error {
 public:
     enum class Kind { DivisionByZero, NegativeSquareRoot, Overflow };

@@ -79,7 +79,8 @@ std::string formatNumber(double x, std::string_view pattern)
     if (static_cast<int>(whole.size()) < p.minWholeDigits)
         whole.insert(0, static_cast<std::size_t>(p.minWholeDigits) - whole.size(), '0');
 
-    std::string text = d.isNegative() ? "-" : "";
+    // A negative value keeps its minus sign even where it rounds to zero: -0.004 is "-0.00".
+    std::string text = x < 0 ? "-" : "";
     text += p.grouping ? groupThousands(whole) : whole;
     if (p.decimals > 0)
         text += '.' + d.fractionDigits(p.decimals);

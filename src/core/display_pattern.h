@@ -9,7 +9,8 @@ namespace kandelo::core {
 // "#" and "0" are digit places, "0" one that is always written; a comma between
 // digit places groups the whole part by thousands; the point starts the
 // decimals. The value is rounded half away from zero on its shortest decimal
-// text, so 2.675 with "0.00" gives 2.68. The empty pattern gives the plain
+// text, so 2.675 with "0.00" gives 2.68; a negative value keeps its minus sign
+// even where it rounds to zero. The empty pattern gives the plain
 // number text. Raises ArithmeticError for a value that is infinite or not a number.
 std::string formatNumber(double x, std::string_view pattern);
 

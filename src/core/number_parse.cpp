@@ -8,20 +8,23 @@ namespace kandelo::core {
 
 namespace {
 
+// Only the ordinary space is skipped around a number; a tab is no space here.
 bool isSpace(char c)
 {
-    return c == ' ' || c == '\t';
+    return c == ' ';
 }
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
 
+enum class Signs { Minus, PlusOrMinus };
+
 // Length of the number at the start of text, 0 when there is none.
-std::size_t numberLength(std::string_view text)
+std::size_t numberLength(std::string_view text, Signs signs = Signs::Minus)
 {
     std::size_t i = 0;
-    if (i < text.size() && text[i] == '-')
+    if (i < text.size() && (text[i] == '-' || (signs == Signs::PlusOrMinus && text[i] == '+')))
         ++i;
     bool digits = false;
     bool point = false;
@@ -65,6 +68,14 @@ std::string_view skipSpaces(std::string_view text)
     return text;
 }
 
+std::string_view trimSpaces(std::string_view text)
+{
+    text = skipSpaces(text);
+    while (!text.empty() && isSpace(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
 } // namespace
 
 double leadingNumber(std::string_view text)
@@ -76,9 +87,7 @@ double leadingNumber(std::string_view text)
 
 std::optional<double> parseNumber(std::string_view text)
 {
-    text = skipSpaces(text);
-    while (!text.empty() && isSpace(text.back()))
-        text.remove_suffix(1);
+    text = trimSpaces(text);
     const auto length = numberLength(text);
     if (length == 0 || length != text.size())
         return std::nullopt;
@@ -86,6 +95,17 @@ std::optional<double> parseNumber(std::string_view text)
     if (c.outOfRange)
         return std::nullopt;
     return c.value;
+}
+
+std::optional<double> parseSignedNumber(std::string_view text)
+{
+    text = trimSpaces(text);
+    const auto length = numberLength(text, Signs::PlusOrMinus);
+    if (length == 0 || length != text.size())
+        return std::nullopt;
+    if (text.front() == '+')
+        text.remove_prefix(1);
+    return convert(text).value;
 }
 
 } // namespace kandelo::core

@@ -48,8 +48,8 @@ OkVerdict checkOkEntry(std::string_view text, InputMode mode, double presentPf)
     if (v < 0.0 && mode != InputMode::Kvarh && mode != InputMode::None)
         return {message::NegativeEntry};
     if (mode == InputMode::TargetPf && (v < presentPf || v > 100.0))
-        return {message::TargetOutOfRange, true};
-    return {std::nullopt, false, v};
+        return {message::TargetOutOfRange};
+    return {std::nullopt, v};
 }
 
 std::optional<std::string> kvarhTextForPfEntry(std::string_view pfText, double kwh)

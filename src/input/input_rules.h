@@ -28,7 +28,6 @@ std::string_view hoursNote();
 // The verdict of OKButton_Click on the text of Text1.
 struct OkVerdict {
     std::optional<std::string_view> refusal; // the message; nothing stored
-    bool emptyEntry = false;                 // the refusal empties Text1 itself
     double value = 0.0;                      // the figure to store when there is no refusal
 };
 

@@ -8,11 +8,14 @@ namespace kandelo::pf {
 
 namespace {
 
-// kWh / √(kvarh² + kWh²) × 100. The root is taken with hypot so that energies
-// whose squares exceed the range of a double still give the right power
-// factor; halving both when even the root overflows changes nothing else.
+// kWh / √(kvarh² + kWh²) × 100, in that order, in double precision. Only where
+// the sum of the squares overflows or underflows to zero is the root taken
+// with hypot instead, halving both energies first when even that overflows.
 double powerFactor(double kwh, double kvarh)
 {
+    const double sumOfSquares = kvarh * kvarh + kwh * kwh;
+    if (std::isfinite(sumOfSquares) && sumOfSquares != 0)
+        return kwh / std::sqrt(sumOfSquares) * 100;
     double root = std::hypot(kvarh, kwh);
     if (std::isinf(root)) {
         kwh /= 2;

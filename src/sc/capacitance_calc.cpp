@@ -74,7 +74,7 @@ TypedVoltageRows typedVoltageRows(SizingState& state, std::string_view text, dou
 {
     if (text == "0" || text.empty())
         return {};
-    const auto volts = core::parseNumber(text);
+    const auto volts = core::parseSignedNumber(text);
     if (!volts)
         return {TypedVoltageRows::Kind::NotNumeric, {}};
 

@@ -30,6 +30,8 @@ private slots:
     void leadingNumber();
     void parseNumber_data();
     void parseNumber();
+    void parseSignedNumber_data();
+    void parseSignedNumber();
     void plainNumberText_data();
     void plainNumberText();
     void formatNumber_data();
@@ -68,6 +70,7 @@ void TestNumberTexts::leadingNumber_data()
     QTest::newRow("long run of digits") << QString(400, '9') << Inf;
     QTest::newRow("long negative run") << "-" + QString(400, '9') << -Inf;
     QTest::newRow("too small to tell from zero") << "0." + QString(400, '0') + "1" << 0.0;
+    QTest::newRow("a tab is not a space") << "\t12" << 0.0;
 }
 
 void TestNumberTexts::leadingNumber()
@@ -101,6 +104,8 @@ void TestNumberTexts::parseNumber_data()
     QTest::newRow("minus inside") << "1-2" << false << 0.0;
     QTest::newRow("letter after") << "2a" << false << 0.0;
     QTest::newRow("beyond a double") << QString(400, '9') << false << 0.0;
+    QTest::newRow("tab before") << "\t12" << false << 0.0;
+    QTest::newRow("tab after") << "12\t" << false << 0.0;
 }
 
 void TestNumberTexts::parseNumber()
@@ -109,6 +114,33 @@ void TestNumberTexts::parseNumber()
     QFETCH(bool, isNumber);
     QFETCH(double, value);
     const auto parsed = kandelo::core::parseNumber(text.toStdString());
+    QCOMPARE(parsed.has_value(), isNumber);
+    if (isNumber)
+        QCOMPARE(*parsed, value);
+}
+
+void TestNumberTexts::parseSignedNumber_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("isNumber");
+    QTest::addColumn<double>("value");
+    QTest::newRow("plus sign") << "+200" << true << 200.0;
+    QTest::newRow("minus sign") << "-200" << true << -200.0;
+    QTest::newRow("spaces around a plus") << " +5. " << true << 5.0;
+    QTest::newRow("beyond a double") << "1" + QString(400, '0') << true << Inf;
+    QTest::newRow("too small to tell from zero") << "0." + QString(399, '0') + "1" << true << 0.0;
+    QTest::newRow("lone plus") << "+" << false << 0.0;
+    QTest::newRow("two signs") << "+-5" << false << 0.0;
+    QTest::newRow("plus after") << "5+" << false << 0.0;
+    QTest::newRow("letter") << "+2a" << false << 0.0;
+}
+
+void TestNumberTexts::parseSignedNumber()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, isNumber);
+    QFETCH(double, value);
+    const auto parsed = kandelo::core::parseSignedNumber(text.toStdString());
     QCOMPARE(parsed.has_value(), isNumber);
     if (isNumber)
         QCOMPARE(*parsed, value);
@@ -149,50 +181,30 @@ void TestNumberTexts::formatNumber_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("text");
-    QTest::newRow("grouped two decimals") << 12345.678 << "##,##0.00"
-                                          << "12,345.68";
-    QTest::newRow("negative grouped") << -1234.5 << "##,##0.00"
-                                      << "-1,234.50";
-    QTest::newRow("below one") << 0.5 << "##,##0.00"
-                               << "0.50";
-    QTest::newRow("zero") << 0.0 << "##,##0.00"
-                          << "0.00";
-    QTest::newRow("millions") << 1234567.0 << "##,##0.00"
-                              << "1,234,567.00";
-    QTest::newRow("half away from zero") << 2.675 << "0.00"
-                                         << "2.68";
-    QTest::newRow("negative half away from zero") << -2.675 << "0.00"
-                                                  << "-2.68";
-    QTest::newRow("tiny negative is zero") << -0.001 << "0.00"
-                                           << "0.00";
-    QTest::newRow("power factor") << 87.456 << "0.00"
-                                  << "87.46";
-    QTest::newRow("hundred") << 100.0 << "0.00"
-                             << "100.00";
-    QTest::newRow("no grouping without comma") << 12345.0 << "0.00"
-                                               << "12345.00";
-    QTest::newRow("carry into a new digit") << 99.995 << "0.00"
-                                            << "100.00";
-    QTest::newRow("whole grouped") << 31800.0 << "#,###,0"
-                                   << "31,800";
-    QTest::newRow("whole small") << 100.0 << "#,###,0"
-                                 << "100";
-    QTest::newRow("one decimal") << 29.2 << "#,###,0.0"
-                                 << "29.2";
-    QTest::newRow("one decimal keeps zero") << 100.0 << "#,###,0.0"
-                                            << "100.0";
-    QTest::newRow("two decimals") << 7.31 << "#,###,0.00"
-                                  << "7.31";
-    QTest::newRow("three decimals") << 0.046 << "#,###,0.000"
-                                    << "0.046";
-    QTest::newRow("three decimals zero") << 0.0 << "#,###,0.000"
-                                         << "0.000";
-    QTest::newRow("empty pattern is plain text") << 392.5 << ""
-                                                 << "392.5";
-    QTest::newRow("empty pattern negative") << -5.0 << ""
-                                            << "-5";
-    QTest::newRow("large grouped") << 123000000.0 << "#,###,0"
-                                   << "123,000,000";
+    QTest::newRow("grouped two decimals") << 12345.678 << "##,##0.00" << "12,345.68";
+    QTest::newRow("negative grouped") << -1234.5 << "##,##0.00" << "-1,234.50";
+    QTest::newRow("below one") << 0.5 << "##,##0.00" << "0.50";
+    QTest::newRow("zero") << 0.0 << "##,##0.00" << "0.00";
+    QTest::newRow("millions") << 1234567.0 << "##,##0.00" << "1,234,567.00";
+    QTest::newRow("half away from zero") << 2.675 << "0.00" << "2.68";
+    QTest::newRow("negative half away from zero") << -2.675 << "0.00" << "-2.68";
+    QTest::newRow("tiny negative keeps its sign") << -0.001 << "0.00" << "-0.00";
+    QTest::newRow("reactive energy rounding to zero") << -0.004 << "##,##0.00" << "-0.00";
+    QTest::newRow("minus zero has no sign") << -0.0 << "##,##0.00" << "0.00";
+    QTest::newRow("power factor") << 87.456 << "0.00" << "87.46";
+    QTest::newRow("hundred") << 100.0 << "0.00" << "100.00";
+    QTest::newRow("no grouping without comma") << 12345.0 << "0.00" << "12345.00";
+    QTest::newRow("carry into a new digit") << 99.995 << "0.00" << "100.00";
+    QTest::newRow("whole grouped") << 31800.0 << "#,###,0" << "31,800";
+    QTest::newRow("whole small") << 100.0 << "#,###,0" << "100";
+    QTest::newRow("one decimal") << 29.2 << "#,###,0.0" << "29.2";
+    QTest::newRow("one decimal keeps zero") << 100.0 << "#,###,0.0" << "100.0";
+    QTest::newRow("two decimals") << 7.31 << "#,###,0.00" << "7.31";
+    QTest::newRow("three decimals") << 0.046 << "#,###,0.000" << "0.046";
+    QTest::newRow("three decimals zero") << 0.0 << "#,###,0.000" << "0.000";
+    QTest::newRow("empty pattern is plain text") << 392.5 << "" << "392.5";
+    QTest::newRow("empty pattern negative") << -5.0 << "" << "-5";
+    QTest::newRow("large grouped") << 123000000.0 << "#,###,0" << "123,000,000";
 }
 
 void TestNumberTexts::formatNumber()

@@ -29,33 +29,18 @@ void TestPfCalc::screen_data()
     QTest::addColumn<QString>("lblPf");
     QTest::addColumn<Phase>("phase");
     QTest::addColumn<bool>("comment");
-    QTest::newRow("90 % lagging") << 1000.0 << 484.3 << "1,000.00"
-                                  << "484.30"
-                                  << "90.00" << Phase::Lag << false;
-    QTest::newRow("90 % leading") << 1000.0 << -484.3 << "1,000.00"
-                                  << "-484.30"
-                                  << "90.00" << Phase::Lead << false;
-    QTest::newRow("99.50 shows the note") << 100.0 << 10.0 << "100.00"
-                                          << "10.00"
-                                          << "99.50" << Phase::Lag << true;
-    QTest::newRow("leading never shows the note") << 100.0 << -10.0 << "100.00"
-                                                  << "-10.00"
-                                                  << "99.50" << Phase::Lead << false;
-    QTest::newRow("exactly 99.5 shows the note") << 99.5 << 9.987492177719089 << "99.50"
-                                                 << "9.99"
-                                                 << "99.50" << Phase::Lag << true;
-    QTest::newRow("99.49 does not") << 99.49 << 10.086619850078643 << "99.49"
-                                    << "10.09"
-                                    << "99.49" << Phase::Lag << false;
-    QTest::newRow("tiny reactive energy is 100") << 1000.0 << 1e-9 << "1,000.00"
-                                                 << "0.00"
-                                                 << "100.00" << Phase::Lag << true;
-    QTest::newRow("grouped energies") << 1234567.891 << 987654.321 << "1,234,567.89"
-                                      << "987,654.32"
-                                      << "78.09" << Phase::Lag << false;
-    QTest::newRow("low power factor") << 10.0 << 1000.0 << "10.00"
-                                      << "1,000.00"
-                                      << "1.00" << Phase::Lag << false;
+    QTest::newRow("90 % lagging") << 1000.0 << 484.3 << "1,000.00" << "484.30" << "90.00" << Phase::Lag << false;
+    QTest::newRow("90 % leading") << 1000.0 << -484.3 << "1,000.00" << "-484.30" << "90.00" << Phase::Lead << false;
+    QTest::newRow("99.50 shows the note") << 100.0 << 10.0 << "100.00" << "10.00" << "99.50" << Phase::Lag << true;
+    QTest::newRow("leading never shows the note") << 100.0 << -10.0 << "100.00" << "-10.00" << "99.50" << Phase::Lead << false;
+    QTest::newRow("exactly 99.5 shows the note") << 99.5 << 9.987492177719089 << "99.50" << "9.99" << "99.50" << Phase::Lag << true;
+    QTest::newRow("99.49 does not") << 99.49 << 10.086619850078643 << "99.49" << "10.09" << "99.49" << Phase::Lag << false;
+    QTest::newRow("tiny reactive energy is 100") << 1000.0 << 1e-9 << "1,000.00" << "0.00" << "100.00" << Phase::Lag << true;
+    QTest::newRow("grouped energies") << 1234567.891 << 987654.321 << "1,234,567.89" << "987,654.32" << "78.09" << Phase::Lag << false;
+    QTest::newRow("low power factor") << 10.0 << 1000.0 << "10.00" << "1,000.00" << "1.00" << Phase::Lag << false;
+    // The expression gives 99.500000000000014 here, where hypot would give 99.49999999999999.
+    QTest::newRow("last bit of the expression shows the note") << 1.0 << 0.10037680580622223 << "1.00" << "0.10" << "99.50" << Phase::Lag << true;
+    QTest::newRow("negative reactive energy rounding to zero") << 1000.0 << -0.004 << "1,000.00" << "-0.00" << "100.00" << Phase::Lead << false;
 }
 
 void TestPfCalc::screen()
@@ -77,7 +62,9 @@ void TestPfCalc::screen()
 
 void TestPfCalc::powerFactorOfHugeEnergies()
 {
-    QCOMPARE(computePfScreen(1000, 484.3).intPf, 1000 / std::hypot(484.3, 1000.0) * 100);
+    QCOMPARE(computePfScreen(1000, 484.3).intPf, 1000 / std::sqrt(484.3 * 484.3 + 1000.0 * 1000.0) * 100);
+    QCOMPARE(computePfScreen(1, 0.10037680580622223).intPf, 99.500000000000014);
+    QCOMPARE(computePfScreen(9999999, 0.137).intPf, 100.0);
     QVERIFY(qAbs(computePfScreen(1000, 484.3).intPf - 90.00078) < 1e-5);
     QCOMPARE(computePfScreen(1000, 1e-9).intPf, 100.0);
     QCOMPARE(computePfScreen(99.5, 9.987492177719089).intPf, 99.5);
@@ -85,6 +72,8 @@ void TestPfCalc::powerFactorOfHugeEnergies()
     QCOMPARE(QString::fromStdString(computePfScreen(1e200, 4.843e199).lblPf), QStringLiteral("90.00"));
     QCOMPARE(QString::fromStdString(computePfScreen(1.5e308, 1.5e308).lblPf), QStringLiteral("70.71"));
     QCOMPARE(QString::fromStdString(computePfScreen(1.7e308, 1e-300).lblPf), QStringLiteral("100.00"));
+    // Squares too small for a double: the ratio is still right.
+    QCOMPARE(QString::fromStdString(computePfScreen(1e-200, 1e-200).lblPf), QStringLiteral("70.71"));
 }
 
 void TestPfCalc::needleTips_data()

@@ -45,7 +45,8 @@ private slots:
     void secondRounding();
     void alignRight();
     void workedExample();
-    void targetEqualToPresent();
+    void nothingToCompensate_data();
+    void nothingToCompensate();
     void basicChargeComparesWholePercents_data();
     void basicChargeComparesWholePercents();
     void hoursAndAveragesTexts();
@@ -65,42 +66,24 @@ void TestSizingCalc::roundByMagnitude_data()
     QTest::addColumn<double>("rounded");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("pattern");
-    QTest::newRow("1234.5") << 1234.5 << 1230.0 << "1,230"
-                            << "#,###,0";
-    QTest::newRow("1235") << 1235.0 << 1240.0 << "1,240"
-                          << "#,###,0";
-    QTest::newRow("98765") << 98765.0 << 98800.0 << "98,800"
-                           << "#,###,0";
-    QTest::newRow("123456789") << 123456789.0 << 123000000.0 << "123,000,000"
-                               << "#,###,0";
-    QTest::newRow("999.9996") << 999.9996 << 1000.0 << "1,000"
-                              << "#,###,0";
-    QTest::newRow("999.4") << 999.4 << 999.0 << "999"
-                           << "#,###,0";
-    QTest::newRow("100") << 100.0 << 100.0 << "100"
-                         << "#,###,0";
-    QTest::newRow("123.4") << 123.4 << 123.0 << "123"
-                           << "#,###,0";
-    QTest::newRow("99.9996") << 99.9996 << 100.0 << "100"
-                             << "#,###,0";
-    QTest::newRow("99.96") << 99.96 << 100.0 << "100.0"
-                           << "#,###,0.0";
-    QTest::newRow("12.34") << 12.34 << 12.3 << "12.3"
-                           << "#,###,0.0";
-    QTest::newRow("9.996") << 9.996 << 10.0 << "10.00"
-                           << "#,###,0.00";
-    QTest::newRow("7.3111") << 7.3111 << 7.31 << "7.31"
-                            << "#,###,0.00";
-    QTest::newRow("0.9996") << 0.9996 << 1.0 << "1.00"
-                            << "#,###,0.00";
-    QTest::newRow("0.99949") << 0.99949 << 0.999 << "0.999"
-                             << "#,###,0.000";
-    QTest::newRow("0.0456") << 0.0456 << 0.046 << "0.046"
-                            << "#,###,0.000";
-    QTest::newRow("0.0004") << 0.0004 << 0.0 << "0.000"
-                            << "#,###,0.000";
-    QTest::newRow("0") << 0.0 << 0.0 << "0.000"
-                       << "#,###,0.000";
+    QTest::newRow("1234.5") << 1234.5 << 1230.0 << "1,230" << "#,###,0";
+    QTest::newRow("1235") << 1235.0 << 1240.0 << "1,240" << "#,###,0";
+    QTest::newRow("98765") << 98765.0 << 98800.0 << "98,800" << "#,###,0";
+    QTest::newRow("123456789") << 123456789.0 << 123000000.0 << "123,000,000" << "#,###,0";
+    QTest::newRow("999.9996") << 999.9996 << 1000.0 << "1,000" << "#,###,0";
+    QTest::newRow("999.4") << 999.4 << 999.0 << "999" << "#,###,0";
+    QTest::newRow("100") << 100.0 << 100.0 << "100" << "#,###,0";
+    QTest::newRow("123.4") << 123.4 << 123.0 << "123" << "#,###,0";
+    QTest::newRow("99.9996") << 99.9996 << 100.0 << "100" << "#,###,0";
+    QTest::newRow("99.96") << 99.96 << 100.0 << "100.0" << "#,###,0.0";
+    QTest::newRow("12.34") << 12.34 << 12.3 << "12.3" << "#,###,0.0";
+    QTest::newRow("9.996") << 9.996 << 10.0 << "10.00" << "#,###,0.00";
+    QTest::newRow("7.3111") << 7.3111 << 7.31 << "7.31" << "#,###,0.00";
+    QTest::newRow("0.9996") << 0.9996 << 1.0 << "1.00" << "#,###,0.00";
+    QTest::newRow("0.99949") << 0.99949 << 0.999 << "0.999" << "#,###,0.000";
+    QTest::newRow("0.0456") << 0.0456 << 0.046 << "0.046" << "#,###,0.000";
+    QTest::newRow("0.0004") << 0.0004 << 0.0 << "0.000" << "#,###,0.000";
+    QTest::newRow("0") << 0.0 << 0.0 << "0.000" << "#,###,0.000";
 }
 
 void TestSizingCalc::roundByMagnitude()
@@ -174,13 +157,32 @@ void TestSizingCalc::workedExample()
     QCOMPARE(q(texts.table->rowHeads[0]), QStringLiteral("200"));
 }
 
-void TestSizingCalc::targetEqualToPresent()
+void TestSizingCalc::nothingToCompensate_data()
 {
-    const kandelo::app::SharedFigures f =
-        figures(100000, 48430, 392, kandelo::pf::computePfScreen(100000, 48430).intPf);
+    QTest::addColumn<double>("kwh");
+    QTest::addColumn<double>("kvarh");
+    QTest::addColumn<double>("hours");
+    QTest::addColumn<double>("target"); // 0: the present power factor itself
+    QTest::addColumn<QString>("pfCaption");
+    QTest::addColumn<QString>("sentence");
+    QTest::newRow("target equal to present") << 100000.0 << 48430.0 << 392.0 << 0.0 << "90.00" << "90.00%を 90.0007804496516% に";
+    // kWh / √(kvarh² + kWh²) × 100 is exactly 100 here; hypot would give 99.99999999999997.
+    QTest::newRow("power factor of exactly 100") << 9999999.0 << 0.137 << 1.0 << 100.0 << "100.00" << "100.00%を 100% に";
+}
+
+void TestSizingCalc::nothingToCompensate()
+{
+    QFETCH(double, kwh);
+    QFETCH(double, kvarh);
+    QFETCH(double, hours);
+    QFETCH(double, target);
+    QFETCH(QString, pfCaption);
+    QFETCH(QString, sentence);
+    const double presentPf = kandelo::pf::computePfScreen(kwh, kvarh).intPf;
+    const kandelo::app::SharedFigures f = figures(kwh, kvarh, hours, target == 0 ? presentPf : target);
     SizingState state;
     LoadTexts texts;
-    computeSizing(f, "90.00", Six, true, state, texts);
+    computeSizing(f, pfCaption.toStdString(), Six, true, state, texts);
     QCOMPARE(q(*texts.txtScKvar), QStringLiteral("0.000"));
     QCOMPARE(q(*texts.txtScKvar2), QStringLiteral("0.000"));
     QCOMPARE(q(*texts.txtLKvar), QStringLiteral("0.000"));
@@ -188,7 +190,7 @@ void TestSizingCalc::targetEqualToPresent()
     QCOMPARE(q(*texts.lblCurrent), QStringLiteral("現状より、約 0 ％ 少なくなります"));
     QCOMPARE(q(*texts.lblBasic), QStringLiteral("現状より、約 0 ％ 割引されます"));
     // The target as plain number text, the present power factor as frmPf shows it.
-    QVERIFY(q(*texts.lblPf).contains(QStringLiteral("90.00%を 90.0007804496516% に")));
+    QVERIFY(q(*texts.lblPf).contains(sentence));
     for (const auto& list : texts.table->rows)
         QCOMPARE(rows(list), QStringList(5, QStringLiteral("    0.000")));
 }
@@ -199,12 +201,9 @@ void TestSizingCalc::basicChargeComparesWholePercents_data()
     QTest::addColumn<double>("target");
     QTest::addColumn<QString>("current");
     QTest::addColumn<QString>("basic");
-    QTest::newRow("90.2 to 90.4") << 90.2 << 90.4 << "現状より、約 0.2 ％ 少なくなります"
-                                  << "現状より、約 0 ％ 割引されます";
-    QTest::newRow("84.5 to 85.5") << 84.5 << 85.5 << "現状より、約 1.2 ％ 少なくなります"
-                                  << "現状より、約 2 ％ 割引されます";
-    QTest::newRow("to 100") << 80.0 << 100.0 << "現状より、約 20 ％ 少なくなります"
-                            << "現状より、約 19 ％ 割引されます";
+    QTest::newRow("90.2 to 90.4") << 90.2 << 90.4 << "現状より、約 0.2 ％ 少なくなります" << "現状より、約 0 ％ 割引されます";
+    QTest::newRow("84.5 to 85.5") << 84.5 << 85.5 << "現状より、約 1.2 ％ 少なくなります" << "現状より、約 2 ％ 割引されます";
+    QTest::newRow("to 100") << 80.0 << 100.0 << "現状より、約 20 ％ 少なくなります" << "現状より、約 19 ％ 割引されます";
 }
 
 void TestSizingCalc::basicChargeComparesWholePercents()
@@ -301,32 +300,22 @@ void TestSizingCalc::typedVoltage_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("row50");
     QTest::addColumn<QString>("row60");
-    QTest::newRow("200 equals row 1") << "200" << int(Kind::Rows) << "    7,960"
-                                      << "    6,630";
-    QTest::newRow("minus 200 equals 200") << "-200" << int(Kind::Rows) << "    7,960"
-                                          << "    6,630";
-    QTest::newRow("spaces around") << " 6600 " << int(Kind::Rows) << "     7.31"
-                                   << "     6.09";
-    QTest::newRow("a few volts, longer than nine") << "1" << int(Kind::Rows) << "318,000,000"
-                                                   << "265,000,000";
-    QTest::newRow("empty") << "" << int(Kind::Empty) << ""
-                           << "";
-    QTest::newRow("0") << "0" << int(Kind::Empty) << ""
-                       << "";
-    QTest::newRow("0.0 gives no capacitance") << "0.0" << int(Kind::Empty) << ""
-                                              << "";
-    QTest::newRow("-0 gives no capacitance") << "-0" << int(Kind::Empty) << ""
-                                             << "";
-    QTest::newRow("square beyond a double") << "1" + QString(200, '0') << int(Kind::Empty) << ""
-                                            << "";
-    QTest::newRow("too small to divide by") << "0." + QString(200, '0') + "1" << int(Kind::Empty) << ""
-                                            << "";
-    QTest::newRow("digit and letter") << "2a" << int(Kind::NotNumeric) << ""
-                                      << "";
-    QTest::newRow("lone minus") << "-" << int(Kind::NotNumeric) << ""
-                                << "";
-    QTest::newRow("grouping") << "6,600" << int(Kind::NotNumeric) << ""
-                              << "";
+    QTest::newRow("200 equals row 1") << "200" << int(Kind::Rows) << "    7,960" << "    6,630";
+    QTest::newRow("minus 200 equals 200") << "-200" << int(Kind::Rows) << "    7,960" << "    6,630";
+    QTest::newRow("spaces around") << " 6600 " << int(Kind::Rows) << "     7.31" << "     6.09";
+    QTest::newRow("a few volts, longer than nine") << "1" << int(Kind::Rows) << "318,000,000" << "265,000,000";
+    QTest::newRow("empty") << "" << int(Kind::Empty) << "" << "";
+    QTest::newRow("0") << "0" << int(Kind::Empty) << "" << "";
+    QTest::newRow("0.0 gives no capacitance") << "0.0" << int(Kind::Empty) << "" << "";
+    QTest::newRow("-0 gives no capacitance") << "-0" << int(Kind::Empty) << "" << "";
+    QTest::newRow("square beyond a double") << "1" + QString(200, '0') << int(Kind::Empty) << "" << "";
+    QTest::newRow("too small to divide by") << "0." + QString(200, '0') + "1" << int(Kind::Empty) << "" << "";
+    QTest::newRow("digit and letter") << "2a" << int(Kind::NotNumeric) << "" << "";
+    QTest::newRow("lone minus") << "-" << int(Kind::NotNumeric) << "" << "";
+    QTest::newRow("grouping") << "6,600" << int(Kind::NotNumeric) << "" << "";
+    QTest::newRow("plus sign") << "+200" << int(Kind::Rows) << "    7,960" << "    6,630";
+    QTest::newRow("beyond a double") << "1" + QString(400, '0') << int(Kind::Empty) << "" << "";
+    QTest::newRow("too small for a double") << "0." + QString(399, '0') + "1" << int(Kind::Empty) << "" << "";
 }
 
 void TestSizingCalc::typedVoltage()

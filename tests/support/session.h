@@ -17,8 +17,8 @@
 // One run of the program, started as the user starts it, with the message
 // boxes recorded instead of shown.
 struct Session {
-    explicit Session(kandelo::app::App::InputBoxFactory factory = {})
-        : app(messages, std::move(factory))
+    explicit Session(kandelo::app::App::InputBoxFactory inputBox = {}, kandelo::app::App::ScFactory sc = {})
+        : app(messages, std::move(inputBox), std::move(sc))
     {
         app.start();
         if (dialog())

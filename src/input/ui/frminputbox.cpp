@@ -135,8 +135,9 @@ void FrmInputBox::OKButton_Click()
         app_.messageBox().show(QString::fromUtf8(*verdict.refusal));
         if (!ui_)
             return;
-        if (verdict.emptyEntry)
-            ui_->Text1->clear();
+        // The refused text goes in every case, also when the focus never left
+        // Text1 (OK pressed by a screen reader), where the focus rule does not run.
+        ui_->Text1->clear();
         ui_->Text1->setFocus(Qt::OtherFocusReason);
         return;
     }

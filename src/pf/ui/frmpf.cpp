@@ -80,7 +80,12 @@ void FrmPf::createControls()
     // The option shows only its mark; its hint says what it does.
     ui_->Option1->setAccessibleName(ui_->Option1->toolTip());
 
-    connect(ui_->Option1, &QRadioButton::clicked, this, [this] { app_.run([this] { Option1_Click(); }); });
+    // The request runs whenever the option becomes selected: by a click, the
+    // keyboard, or a screen reader's toggle action. Deselecting it runs nothing.
+    connect(ui_->Option1, &QRadioButton::toggled, this, [this](bool selected) {
+        if (selected)
+            app_.run([this] { Option1_Click(); });
+    });
     connect(ui_->cmdImprove, &QPushButton::clicked, this, [this] { app_.run([this] { cmdImprove_Click(); }); });
     connect(ui_->Command1, &QPushButton::clicked, this, [this] { app_.run([this] { Command1_Click(); }); });
     connect(ui_->Command2, &QPushButton::clicked, this, [this] { app_.run([this] { Command2_Click(); }); });

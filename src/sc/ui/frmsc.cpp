@@ -4,8 +4,8 @@
 
 #include "app/app.h"
 #include "app/messages.h"
-#include "core/arithmetic_error.h"
 #include "forms/ui/colours.h"
+#include "forms/ui/fitting_widgets.h"
 #include "forms/ui/font.h"
 #include "forms/ui/label_fit.h"
 #include "forms/ui/message_box.h"
@@ -85,6 +85,7 @@ void FrmSc::createControls()
         forms::setTextColour(merit, forms::colour::DarkRed);
     }
     for (QListWidget* list : lstbxScMf_) {
+        list->setItemDelegate(new forms::FittingItemDelegate(list));
         list->setObjectName(QStringLiteral("lstbxScMf"));
         list->setFont(forms::gothicFont(12, true));
         forms::setBackgroundColour(list, forms::colour::Olive);
@@ -129,13 +130,12 @@ void FrmSc::releaseControls()
 
 void FrmSc::formLoad()
 {
-    const auto& pf = app_.frmPf();
     LoadTexts texts;
     bool failed = false;
     try {
-        computeSizing(pf, pf.lblPfCaption().toStdString(), lblLCaption().toStdString(), ui_->Option2->isChecked(),
-            sizing_, texts);
-    } catch (const core::ArithmeticError&) {
+        computeLoad(texts);
+    } catch (...) {
+        // Every failure of the load, not only an arithmetic one, ends it here.
         failed = true;
     }
 
@@ -157,6 +157,13 @@ void FrmSc::formLoad()
 
     if (failed)
         app_.messageBox().show(QString::fromUtf8(app::message::Failure));
+}
+
+void FrmSc::computeLoad(LoadTexts& texts)
+{
+    const auto& pf = app_.frmPf();
+    computeSizing(pf, pf.lblPfCaption().toStdString(), lblLCaption().toStdString(), ui_->Option2->isChecked(), sizing_,
+        texts);
 }
 
 void FrmSc::formUnload()

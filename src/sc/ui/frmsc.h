@@ -21,6 +21,7 @@ class frmSc;
 namespace kandelo::sc {
 
 struct CapacitanceTable;
+struct LoadTexts;
 
 // The capacitor sizing screen: works out the sizing from the shared figures
 // when it loads, then follows the reactor toggle, the connection choice and
@@ -43,6 +44,10 @@ protected:
     void formUnload() override;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // The load's computation, from the shared figures and the screen as it
+    // stands; `texts` holds what it produced up to a failure.
+    virtual void computeLoad(LoadTexts& texts);
 
 private:
     void Command1_Click();       // 終　了: ends the program
