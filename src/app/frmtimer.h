@@ -24,6 +24,10 @@ public:
     void armPfImprove();
     bool isPfImproveArmed() const;
 
+    // The timers themselves while the form is loaded, otherwise nothing.
+    const QTimer* tmrInput() const { return tmrInput_.get(); }
+    const QTimer* tmrPfImprove() const { return tmrPfImprove_.get(); }
+
 private:
     void createControls() override;
     void destroyControls() override;

@@ -92,11 +92,11 @@ void TestAccessibility::everyScreenNamesItsControls()
     checkNamed(s.dialog(), {"Text1", "OKButton", "CancelButton", "Label1"});
     if (QTest::currentTestFailed())
         return;
-    s.enter("1000", texts::KvarhPrompt);
+    QVERIFY(s.enter("1000", texts::KvarhPrompt));
     checkNamed(s.dialog(), {"Text1", "txtPf", "Label2"});
     if (QTest::currentTestFailed())
         return;
-    s.enter("484.3");
+    QVERIFY(s.enter("484.3"));
     checkNamed(s.pfScreen(), {"lblKwh", "lblKvarh", "lblPf", "lblPhase", "Option1", "Command1", "Command2", "dial"});
     if (QTest::currentTestFailed())
         return;
@@ -108,7 +108,7 @@ void TestAccessibility::everyScreenNamesItsControls()
         return;
 
     Session sizing;
-    sizing.reachSizing("100000", "48430", "392", "95");
+    QVERIFY(sizing.reachSizing("100000", "48430", "392", "95"));
     checkNamed(sizing.scScreen(),
         {"lblHours", "lblKw", "lblLagKvar", "lblKVA", "txtScKvar", "txtScKvar2", "txtLKvar", "Option1", "Option2",
             "lblL", "lstbxScMf", "Text1", "lblPf", "lblCurrent", "lblBasic"});

@@ -1,5 +1,6 @@
 #include "app/app.h"
 #include "app/frmtimer.h"
+#include "app/qt_translation.h"
 #include "core/arithmetic_error.h"
 #include "forms/ui/twips.h"
 #include "input/ui/frminputbox.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QMenu>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -28,20 +30,28 @@ using namespace texts;
 const QColor White(255, 255, 255);
 const QColor LightGrey(224, 224, 224);
 
-
 // An input dialog whose load step fails after it has prepared the prompt.
+template <typename Failure>
 class FailingInputBox : public input::FrmInputBox {
 public:
-    using FrmInputBox::FrmInputBox;
+    FailingInputBox(app::App& app, Failure failure) : FrmInputBox(app), failure_(std::move(failure)) {}
 
 protected:
     void formLoad() override
     {
         FrmInputBox::formLoad();
-        throw core::ArithmeticError(core::ArithmeticError::Kind::Overflow);
+        throw failure_;
     }
+
+private:
+    Failure failure_;
 };
 
+template <typename Failure>
+app::App::InputBoxFactory failingWith(Failure failure)
+{
+    return [failure](app::App& app) { return std::make_unique<FailingInputBox<Failure>>(app, failure); };
+}
 
 QColor background(const QLineEdit* box)
 {
@@ -56,6 +66,7 @@ int outerHeight(int twips)
 } // namespace
 
 Q_DECLARE_METATYPE(InputMode)
+Q_DECLARE_METATYPE(app::App::InputBoxFactory)
 
 class TestInputDialog : public QObject {
     Q_OBJECT
@@ -83,9 +94,17 @@ private slots:
     void cancelAtFirstPromptEndsTheProgram();
     void cancelWithPowerFactorScreenHiddenEndsTheProgram();
     void closeBoxActsLikeCancel();
+    void failingFirstLoadReportsAndEnds_data();
     void failingFirstLoadReportsAndEnds();
     void failureEscapingAHandlerIsReportedAndEnds();
     void boxesAreNamedAfterTheirCaptions();
+    void keysTypedWhileTheDialogReopens_data();
+    void keysTypedWhileTheDialogReopens();
+    void refusalsPressedByAScreenReaderEmptyText1_data();
+    void refusalsPressedByAScreenReaderEmptyText1();
+    void qtOwnTextsAreJapanese();
+    void everyFormGoneWhileAMessageShows_data();
+    void everyFormGoneWhileAMessageShows();
 };
 
 void TestInputDialog::cleanup()
@@ -155,21 +174,24 @@ void TestInputDialog::activeEnergyReopensTheDialogForReactiveEnergy()
     QTest::keyClicks(s.text1(), QStringLiteral("1000"));
     QTest::mouseClick(s.ok(), Qt::LeftButton);
 
-    // The dialog is gone and the timer armed; nothing is on the screen for 50 ms.
-    // Its window, whose OK handler unloaded it, is deleted once the event loop has it back.
+    // The dialog is unloaded and the timer armed for 50 ms. Its window, whose
+    // OK handler unloaded it, stays on the screen without its controls and holds
+    // the keyboard until the reopened dialog has the focus.
     QVERIFY(!s.dialog());
-    QVERIFY(first && !first->isVisible());
+    QVERIFY(first && first->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!first);
+    QVERIFY(first && first->findChildren<QWidget*>().isEmpty());
+    QCOMPARE(s.app.frmTimer().tmrInput()->interval(), 50);
     QCOMPARE(s.openForms(), QStringList{"frmTimer"});
     QVERIFY(s.app.frmTimer().isInputArmed());
     QCOMPARE(s.app.frmPf().intKwh, 1000.0);
     QVERIFY(!s.app.frmPf().isLoaded());
     QCOMPARE(s.app.strInputMode, InputMode::Kvarh);
 
-    QTRY_VERIFY(s.showsPrompt(KvarhPrompt));
+    QTRY_VERIFY_WITH_TIMEOUT(s.showsPrompt(KvarhPrompt), 1000);
     QCOMPARE(s.openForms(), (QStringList{"frmTimer", "frmInputBox"}));
     QVERIFY(!s.app.frmTimer().isInputArmed());
+    QTRY_VERIFY(!first);
     QVERIFY(!s.app.frmTimer().isVisible());
     QCOMPARE(s.dialog()->height(), outerHeight(3100));
     QVERIFY(s.control<QLabel>("Label2")->isVisible());
@@ -208,7 +230,7 @@ void TestInputDialog::okRefusals()
     QFETCH(QString, message);
     Session s;
     if (mode == InputMode::Kvarh)
-        s.enter(QStringLiteral("1000"), KvarhPrompt);
+        QVERIFY(s.enter(QStringLiteral("1000"), KvarhPrompt));
     if (mode == InputMode::Hours) {
         s.app.run([&] {
             s.app.frmInputBox().unload();
@@ -244,6 +266,7 @@ void TestInputDialog::pastedFiguresThatNoKeyCouldType_data()
     QTest::newRow("full-width digits") << QStringLiteral("１０００") << ZeroEntry;
     QTest::newRow("grouped") << "1,000" << NotNumeric;
     QTest::newRow("exponent") << "1e3" << NotNumeric;
+    QTest::newRow("tab before the figure") << "\t12" << ZeroEntry;
 }
 
 void TestInputDialog::pastedFiguresThatNoKeyCouldType()
@@ -273,7 +296,7 @@ void TestInputDialog::minusKeyIsForReactiveEnergyOnly()
     QVERIFY(s.text1()->text().isEmpty());
     s.messages.texts.clear();
 
-    s.enter(QStringLiteral("1000"), KvarhPrompt);
+    QVERIFY(s.enter(QStringLiteral("1000"), KvarhPrompt));
     QTest::keyClick(s.text1(), Qt::Key_Minus);
     QTest::keyClicks(s.text1(), QStringLiteral("250"));
     QCOMPARE(s.text1()->text(), QStringLiteral("-250"));
@@ -309,7 +332,7 @@ void TestInputDialog::refusedKeysEmptyTheBox()
     QFETCH(int, modifiers);
     QFETCH(int, refusals);
     Session s;
-    s.enter(QStringLiteral("1000"), KvarhPrompt);
+    QVERIFY(s.enter(QStringLiteral("1000"), KvarhPrompt));
     for (QLineEdit* box : {s.text1(), s.txtPf()}) {
         s.messages.texts.clear();
         box->setFocus();
@@ -371,7 +394,7 @@ void TestInputDialog::enterMovesToOkAndSecondEnterStores()
 void TestInputDialog::powerFactorEntryGivesReactiveEnergy()
 {
     Session s;
-    s.enter(QStringLiteral("1000"), KvarhPrompt);
+    QVERIFY(s.enter(QStringLiteral("1000"), KvarhPrompt));
     QTest::keyClicks(s.text1(), QStringLiteral("9"));
     QTest::mouseClick(s.txtPf(), Qt::LeftButton);
     QVERIFY(s.txtPf()->hasFocus());
@@ -394,7 +417,7 @@ void TestInputDialog::powerFactorEntryGivesReactiveEnergy()
 void TestInputDialog::powerFactorOfHundredIsRefusedOnThirdDigit()
 {
     Session s;
-    s.enter(QStringLiteral("1000"), KvarhPrompt);
+    QVERIFY(s.enter(QStringLiteral("1000"), KvarhPrompt));
     QTest::mouseClick(s.txtPf(), Qt::LeftButton);
     QTest::keyClicks(s.txtPf(), QStringLiteral("10"));
     QVERIFY(s.messages.texts.isEmpty());
@@ -414,7 +437,7 @@ void TestInputDialog::powerFactorOfHundredIsRefusedOnThirdDigit()
 void TestInputDialog::enteringText1AgainEmptiesBothBoxes()
 {
     Session s;
-    s.enter(QStringLiteral("1000"), KvarhPrompt);
+    QVERIFY(s.enter(QStringLiteral("1000"), KvarhPrompt));
     QTest::mouseClick(s.txtPf(), Qt::LeftButton);
     QTest::keyClicks(s.txtPf(), QStringLiteral("80"));
     QCOMPARE(s.text1()->text(), QStringLiteral(" 750"));
@@ -449,7 +472,7 @@ void TestInputDialog::hoursStepExplainsHoursAndAsksForTarget()
     QVERIFY(label3->geometry().bottom() < s.dialog()->height());
     QVERIFY(!s.txtPf()->isVisible());
 
-    s.enter(QStringLiteral("392.5"), TargetPrompt);
+    QVERIFY(s.enter(QStringLiteral("392.5"), TargetPrompt));
     QCOMPARE(s.app.frmPf().intHours, 392.5);
     QCOMPARE(s.app.strInputMode, InputMode::TargetPf);
     QCOMPARE(s.dialog()->height(), outerHeight(2520));
@@ -491,7 +514,7 @@ void TestInputDialog::cancelAtFirstPromptEndsTheProgram()
 void TestInputDialog::cancelWithPowerFactorScreenHiddenEndsTheProgram()
 {
     Session s;
-    s.enter(QStringLiteral("1000"), KvarhPrompt);
+    QVERIFY(s.enter(QStringLiteral("1000"), KvarhPrompt));
     // The screen sequence of the improvement path: frmPf loaded and hidden, the dialog in front.
     s.app.run([&] {
         s.app.frmPf().show();
@@ -509,20 +532,30 @@ void TestInputDialog::cancelWithPowerFactorScreenHiddenEndsTheProgram()
 void TestInputDialog::closeBoxActsLikeCancel()
 {
     Session s;
-    s.enter(QStringLiteral("1000"), KvarhPrompt);
+    QVERIFY(s.enter(QStringLiteral("1000"), KvarhPrompt));
     QCOMPARE(s.openForms(), (QStringList{"frmTimer", "frmInputBox"}));
     QVERIFY(s.dialog()->close() == false); // the form closes itself
     QVERIFY(s.openForms().isEmpty());
     QCOMPARE(s.ended.count(), 1);
 }
 
+void TestInputDialog::failingFirstLoadReportsAndEnds_data()
+{
+    QTest::addColumn<app::App::InputBoxFactory>("factory");
+    QTest::newRow("arithmetic") << failingWith(core::ArithmeticError(core::ArithmeticError::Kind::Overflow));
+    QTest::newRow("out of memory") << failingWith(std::bad_alloc());
+    QTest::newRow("any other") << failingWith(std::runtime_error("other"));
+}
+
 void TestInputDialog::failingFirstLoadReportsAndEnds()
 {
-    Session s([](app::App& app) { return std::make_unique<FailingInputBox>(app); });
-    QCOMPARE(s.messages.texts, QStringList{texts::Failure});
+    QFETCH(app::App::InputBoxFactory, factory);
+    Session s(factory);
+    QCOMPARE(s.messages.texts, QStringList{Failure});
     QVERIFY(s.openForms().isEmpty());
     QVERIFY(!s.dialog());
     QCOMPARE(s.ended.count(), 1);
+    QCOMPARE(s.ended.first().first().toInt(), 0);
 }
 
 void TestInputDialog::failureEscapingAHandlerIsReportedAndEnds()
@@ -539,10 +572,128 @@ void TestInputDialog::boxesAreNamedAfterTheirCaptions()
     Session s;
     const auto name = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); };
     QCOMPARE(name(s.text1()), KwhPrompt);
-    s.enter(QStringLiteral("1000"), KvarhPrompt);
+    QVERIFY(s.enter(QStringLiteral("1000"), KvarhPrompt));
     QCOMPARE(name(s.text1()), KvarhPrompt);
     QCOMPARE(name(s.txtPf()), QStringLiteral("力率で計算する場合　力率（％）："));
     QCOMPARE(name(s.ok()), QStringLiteral("OK"));
+}
+
+void TestInputDialog::keysTypedWhileTheDialogReopens_data()
+{
+    QTest::addColumn<QString>("typed"); // "\r" is the Enter key
+    QTest::addColumn<QString>("text1");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<double>("kvarh");
+    QTest::newRow("a figure") << "484.3" << "484.3" << QStringList() << 0.0;
+    QTest::newRow("a refused key is still refused") << "48a3" << "3" << QStringList{NonNumericKey} << 0.0;
+    QTest::newRow("the minus key, allowed for the reactive energy") << "-250" << "-250" << QStringList() << 0.0;
+    QTest::newRow("figure and two Enters store it") << "484.3\r\r" << QString() << QStringList() << 484.3;
+}
+
+// Keys pressed right after OK, before the dialog is back, go to whatever
+// window of the program has the focus; none of them may be lost.
+void TestInputDialog::keysTypedWhileTheDialogReopens()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, text1);
+    QFETCH(QStringList, messages);
+    QFETCH(double, kvarh);
+    Session s;
+    QTest::keyClicks(s.text1(), QStringLiteral("1000"));
+    QTest::keyClick(s.text1(), Qt::Key_Return);
+    QTest::keyClick(s.ok(), Qt::Key_Return);
+    QVERIFY(!s.dialog());
+    QVERIFY(QApplication::activeWindow());
+    for (const QChar c : typed) {
+        if (c == u'\r')
+            QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Return);
+        else
+            QTest::keyClicks(static_cast<QWidget*>(nullptr), QString(c));
+    }
+
+    if (kvarh != 0.0) {
+        QTRY_COMPARE(s.app.frmPf().intKvarh, kvarh);
+        QVERIFY(s.app.frmPf().isVisible());
+    } else {
+        QTRY_VERIFY(s.showsPrompt(KvarhPrompt));
+        QTRY_COMPARE(s.text1()->text(), text1);
+        QVERIFY(s.text1()->hasFocus());
+    }
+    QCOMPARE(s.messages.texts, messages);
+    QCOMPARE(s.app.frmPf().intKwh, 1000.0);
+}
+
+void TestInputDialog::refusalsPressedByAScreenReaderEmptyText1_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("not a number") << "1.2.3" << NotNumeric;
+    QTest::newRow("zero") << "0" << ZeroEntry;
+}
+
+// A screen reader presses OK through its action while the focus stays in Text1.
+void TestInputDialog::refusalsPressedByAScreenReaderEmptyText1()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    Session s;
+    QTRY_VERIFY(s.text1()->hasFocus());
+    QTest::keyClicks(s.text1(), typed);
+    QAccessibleActionInterface* ok = QAccessible::queryAccessibleInterface(s.ok())->actionInterface();
+    QVERIFY(ok);
+    ok->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(s.messages.texts, QStringList{message});
+    QVERIFY(s.text1()->hasFocus());
+    QVERIFY(s.text1()->text().isEmpty());
+    QCOMPARE(s.app.frmPf().intKwh, 0.0);
+}
+
+void TestInputDialog::qtOwnTextsAreJapanese()
+{
+    QVERIFY(app::installQtJapanese(*qApp));
+    Session s;
+    const std::unique_ptr<QMenu> menu(s.text1()->createStandardContextMenu());
+    QStringList captions;
+    for (const QAction* action : menu->actions())
+        if (!action->isSeparator())
+            captions << action->text();
+    QVERIFY(!captions.isEmpty());
+    for (const char* english : {"Undo", "Paste", "Select All"})
+        QVERIFY2(!captions.join(u'|').contains(QLatin1String(english)), qPrintable(captions.join(u'|')));
+    QVERIFY2(captions.join(u'|').contains(QStringLiteral("貼り付け")), qPrintable(captions.join(u'|')));
+}
+
+void TestInputDialog::everyFormGoneWhileAMessageShows_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("pressOk");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("OK refuses") << "Text1" << "1.2.3" << true << NotNumeric;
+    QTest::newRow("a key is refused") << "Text1" << "1a" << false << NonNumericKey;
+    QTest::newRow("a power factor is refused") << "txtPf" << "100" << false << PfOutOfRange;
+}
+
+// Whatever a message box leaves behind once its handler goes on: here every
+// form is unloaded while the box is open, as closing the program would do.
+void TestInputDialog::everyFormGoneWhileAMessageShows()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(bool, pressOk);
+    QFETCH(QString, message);
+    Session s;
+    QVERIFY(s.enter(QStringLiteral("1000"), KvarhPrompt));
+    QLineEdit* entry = s.control<QLineEdit>(qPrintable(box));
+    QTest::mouseClick(entry, Qt::LeftButton);
+    s.messages.whileShown = [&](const QString&) { s.app.forms().unloadAllFromLast(); };
+    QTest::keyClicks(entry, typed);
+    if (pressOk)
+        QTest::mouseClick(s.ok(), Qt::LeftButton);
+    QCOMPARE(s.messages.texts, QStringList{message});
+    QVERIFY(!s.dialog());
+    QVERIFY(s.openForms().isEmpty());
+    QCOMPARE(s.ended.count(), 1);
 }
 
 QTEST_MAIN(TestInputDialog)

@@ -1,5 +1,6 @@
 #include "app/frmtimer.h"
 #include "forms/ui/twips.h"
+#include "forms/ui/fitting_widgets.h"
 #include "pf/ui/pf_dial.h"
 #include "support/session.h"
 #include "support/texts.h"
@@ -57,6 +58,11 @@ private slots:
     void closingTheSizingScreenEndsTheProgram();
     void keyboardAloneReachesTheHoursPrompt();
     void valuesAreNamedForScreenReaders();
+    void option1ByAScreenReadersToggle_data();
+    void option1ByAScreenReadersToggle();
+    void everyFormGoneWhileTheLeadRefusalShows();
+    void longFiguresShowWhole_data();
+    void longFiguresShowWhole();
 };
 
 void TestPfScreen::cleanup()
@@ -67,7 +73,7 @@ void TestPfScreen::cleanup()
 void TestPfScreen::laggingScreenAfterTheReactiveEnergy()
 {
     Session s;
-    s.reachPowerFactor("1000", "484.3");
+    QVERIFY(s.reachPowerFactor("1000", "484.3"));
     PfView pf{s};
     QCOMPARE(s.openForms(), (QStringList{"frmTimer", "frmPf"}));
     QVERIFY(!s.dialog());
@@ -97,7 +103,7 @@ void TestPfScreen::laggingScreenAfterTheReactiveEnergy()
 void TestPfScreen::layoutFollowsTheDesign()
 {
     Session s;
-    s.reachPowerFactor("1000", "484.3");
+    QVERIFY(s.reachPowerFactor("1000", "484.3"));
     PfView pf{s};
     QCOMPARE(s.pfScreen()->size(), QSize(forms::twipsToPixels(6855), forms::twipsToPixels(5130)));
     QCOMPARE(pf.label("lblKwh")->geometry(), forms::twipsRect(2760, 480, 1815, 375));
@@ -137,7 +143,7 @@ void TestPfScreen::layoutFollowsTheDesign()
 void TestPfScreen::leadingScreenRefusesTheSizing()
 {
     Session s;
-    s.reachPowerFactor("1000", "-484.3");
+    QVERIFY(s.reachPowerFactor("1000", "-484.3"));
     PfView pf{s};
     QCOMPARE(pf.label("lblPf")->text(), QStringLiteral("90.00"));
     QCOMPARE(textColour(pf.label("lblPf")), Red);
@@ -160,7 +166,7 @@ void TestPfScreen::leadingScreenRefusesTheSizing()
 void TestPfScreen::noteForNinetyNinePointFiveAndMore()
 {
     Session s;
-    s.reachPowerFactor("100", "10");
+    QVERIFY(s.reachPowerFactor("100", "10"));
     PfView pf{s};
     QCOMPARE(pf.label("lblPf")->text(), QStringLiteral("99.50"));
     QLabel* note = pf.label("lblComent");
@@ -173,7 +179,7 @@ void TestPfScreen::noteForNinetyNinePointFiveAndMore()
 void TestPfScreen::option1WhenLaggingOffersTheGrowingImproveButton()
 {
     Session s;
-    s.reachPowerFactor("1000", "484.3");
+    QVERIFY(s.reachPowerFactor("1000", "484.3"));
     PfView pf{s};
     QTest::mouseClick(pf.option1(), Qt::LeftButton);
     QVERIFY(!pf.option1()->isVisible());
@@ -185,7 +191,8 @@ void TestPfScreen::option1WhenLaggingOffersTheGrowingImproveButton()
     QVERIFY(s.app.frmTimer().isPfImproveArmed());
     QCOMPARE(improve->geometry(), forms::twipsRect(1440, 4080, 255, 255));
 
-    QTRY_COMPARE(improve->geometry(), forms::twipsRect(1000, 3992, 1135, 475));
+    QCOMPARE(s.app.frmTimer().tmrPfImprove()->interval(), 150);
+    QTRY_COMPARE_WITH_TIMEOUT(improve->geometry(), forms::twipsRect(1000, 3992, 1135, 475), 1000);
     QVERIFY(!s.app.frmTimer().isPfImproveArmed());
     QCOMPARE(s.app.frmPf().improveButton(), (pf::TwipRect{1000, 3992, 1135, 475}));
     QVERIFY(s.messages.texts.isEmpty());
@@ -194,7 +201,7 @@ void TestPfScreen::option1WhenLaggingOffersTheGrowingImproveButton()
 void TestPfScreen::improveLeadsToHoursAndTarget()
 {
     Session s;
-    s.reachPowerFactor("1000", "484.3");
+    QVERIFY(s.reachPowerFactor("1000", "484.3"));
     PfView pf{s};
     QTest::mouseClick(pf.option1(), Qt::LeftButton);
     QTest::mouseClick(pf.button("cmdImprove"), Qt::LeftButton);
@@ -209,20 +216,20 @@ void TestPfScreen::improveLeadsToHoursAndTarget()
     QVERIFY(s.dialog()->height() >= forms::clientHeightForOuterTwips(3400));
     QVERIFY(QTest::qWaitForWindowActive(s.dialog()));
 
-    s.enter("392", texts::TargetPrompt);
+    QVERIFY(s.enter("392", texts::TargetPrompt));
     QCOMPARE(s.app.frmPf().intHours, 392.0);
     QCOMPARE(s.openForms(), (QStringList{"frmTimer", "frmPf", "frmInputBox"}));
 
     for (const QString& refused : {QStringLiteral("90"), QStringLiteral("100.5"), QStringLiteral("0.5")}) {
         s.messages.texts.clear();
-        s.enter(refused);
+        QVERIFY(s.enter(refused));
         QCOMPARE(s.messages.texts, QStringList{TargetOutOfRange});
         QVERIFY(s.text1()->text().isEmpty());
         QVERIFY(!s.app.frmSc().isLoaded());
     }
 
     s.messages.texts.clear();
-    s.enter("95");
+    QVERIFY(s.enter("95"));
     QVERIFY(s.messages.texts.isEmpty());
     QCOMPARE(s.app.frmPf().intTargetPf, 95.0);
     QVERIFY(s.scScreen() && s.scScreen()->isVisible());
@@ -234,9 +241,9 @@ void TestPfScreen::improveLeadsToHoursAndTarget()
 void TestPfScreen::targetEqualToPresentPowerFactorIsAccepted()
 {
     Session s;
-    s.reachTargetPrompt("1000", "484.3", "392");
+    QVERIFY(s.reachTargetPrompt("1000", "484.3", "392"));
     const double present = s.app.frmPf().intPf;
-    s.enter(QString::number(present, 'g', 17));
+    QVERIFY(s.enter(QString::number(present, 'g', 17)));
     QVERIFY(s.messages.texts.isEmpty());
     QCOMPARE(s.app.frmPf().intTargetPf, present);
     QVERIFY(s.app.frmSc().isVisible());
@@ -245,8 +252,8 @@ void TestPfScreen::targetEqualToPresentPowerFactorIsAccepted()
 void TestPfScreen::targetOfHundredIsAccepted()
 {
     Session s;
-    s.reachTargetPrompt("1000", "484.3", "392");
-    s.enter("100");
+    QVERIFY(s.reachTargetPrompt("1000", "484.3", "392"));
+    QVERIFY(s.enter("100"));
     QVERIFY(s.messages.texts.isEmpty());
     QCOMPARE(s.app.frmPf().intTargetPf, 100.0);
     QVERIFY(s.app.frmSc().isVisible());
@@ -255,7 +262,7 @@ void TestPfScreen::targetOfHundredIsAccepted()
 void TestPfScreen::recalculateStartsAgainAtTheActiveEnergy()
 {
     Session s;
-    s.reachPowerFactor("1000", "484.3");
+    QVERIFY(s.reachPowerFactor("1000", "484.3"));
     PfView pf{s};
     QTest::mouseClick(pf.option1(), Qt::LeftButton);
     QTest::mouseClick(pf.button("Command2"), Qt::LeftButton);
@@ -270,7 +277,7 @@ void TestPfScreen::recalculateStartsAgainAtTheActiveEnergy()
 
     // The next pass loads the screen afresh.
     QVERIFY(QTest::qWaitForWindowActive(s.dialog()));
-    s.reachPowerFactor("100", "10");
+    QVERIFY(s.reachPowerFactor("100", "10"));
     QVERIFY(pf.option1()->isVisible());
     QVERIFY(!pf.button("cmdImprove")->isVisible());
     QCOMPARE(pf.button("cmdImprove")->geometry(), forms::twipsRect(1440, 4080, 255, 255));
@@ -282,7 +289,7 @@ void TestPfScreen::recalculateStartsAgainAtTheActiveEnergy()
 void TestPfScreen::endButtonEndsTheProgram()
 {
     Session s;
-    s.reachPowerFactor("1000", "484.3");
+    QVERIFY(s.reachPowerFactor("1000", "484.3"));
     QTest::mouseClick(PfView{s}.button("Command1"), Qt::LeftButton);
     QVERIFY(s.openForms().isEmpty());
     QCOMPARE(s.ended.count(), 1);
@@ -291,7 +298,7 @@ void TestPfScreen::endButtonEndsTheProgram()
 void TestPfScreen::closeBoxEndsTheProgram()
 {
     Session s;
-    s.reachPowerFactor("1000", "484.3");
+    QVERIFY(s.reachPowerFactor("1000", "484.3"));
     QTest::mouseClick(PfView{s}.option1(), Qt::LeftButton); // the growth timer is running
     QVERIFY(!s.pfScreen()->close());
     QVERIFY(s.openForms().isEmpty());
@@ -303,8 +310,8 @@ void TestPfScreen::closeBoxEndsTheProgram()
 void TestPfScreen::closingTheSizingScreenEndsTheProgram()
 {
     Session s;
-    s.reachTargetPrompt("1000", "484.3", "392");
-    s.enter("95");
+    QVERIFY(s.reachTargetPrompt("1000", "484.3", "392"));
+    QVERIFY(s.enter("95"));
     QVERIFY(!s.scScreen()->close());
     QVERIFY(s.openForms().isEmpty());
     QCOMPARE(s.ended.count(), 1);
@@ -313,7 +320,7 @@ void TestPfScreen::closingTheSizingScreenEndsTheProgram()
 void TestPfScreen::keyboardAloneReachesTheHoursPrompt()
 {
     Session s;
-    s.reachPowerFactor("1000", "484.3");
+    QVERIFY(s.reachPowerFactor("1000", "484.3"));
     PfView pf{s};
     QVERIFY(pf.button("Command2")->hasFocus());
     QTest::keyClick(s.pfScreen()->focusWidget(), Qt::Key_Tab);
@@ -327,7 +334,7 @@ void TestPfScreen::keyboardAloneReachesTheHoursPrompt()
 void TestPfScreen::valuesAreNamedForScreenReaders()
 {
     Session s;
-    s.reachPowerFactor("1000", "484.3");
+    QVERIFY(s.reachPowerFactor("1000", "484.3"));
     PfView pf{s};
     const auto name = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); };
     QCOMPARE(name(pf.label("lblKwh")), QStringLiteral("1,000.00"));
@@ -337,6 +344,93 @@ void TestPfScreen::valuesAreNamedForScreenReaders()
     QCOMPARE(name(pf.dial()), QStringLiteral("力率計"));
     QCOMPARE(QAccessible::queryAccessibleInterface(pf.dial())->text(QAccessible::Description),
         QStringLiteral("力率 90.00%、遅れ（LAG）"));
+}
+
+void TestPfScreen::option1ByAScreenReadersToggle_data()
+{
+    QTest::addColumn<QString>("kvarh");
+    QTest::addColumn<bool>("offersImprove");
+    QTest::newRow("lagging") << "484.3" << true;
+    QTest::newRow("leading") << "-484.3" << false;
+}
+
+// A screen reader selects the option through its toggle action, which does
+// not click it; the request runs all the same, once.
+void TestPfScreen::option1ByAScreenReadersToggle()
+{
+    QFETCH(QString, kvarh);
+    QFETCH(bool, offersImprove);
+    Session s;
+    QVERIFY(s.reachPowerFactor("1000", kvarh));
+    PfView pf{s};
+    QAccessibleInterface* option = QAccessible::queryAccessibleInterface(pf.option1());
+    QCOMPARE(option->role(), QAccessible::RadioButton);
+    QVERIFY(option->actionInterface());
+    QVERIFY(option->actionInterface()->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+    option->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+
+    QVERIFY(!pf.option1()->isChecked());
+    QCOMPARE(pf.option1()->isVisible(), !offersImprove);
+    QCOMPARE(pf.button("cmdImprove")->isVisible(), offersImprove);
+    QCOMPARE(s.app.frmTimer().isPfImproveArmed(), offersImprove);
+    QCOMPARE(s.messages.texts, offersImprove ? QStringList() : QStringList{LeadRefusal});
+}
+
+void TestPfScreen::everyFormGoneWhileTheLeadRefusalShows()
+{
+    Session s;
+    QVERIFY(s.reachPowerFactor("1000", "-484.3"));
+    PfView pf{s};
+    s.messages.whileShown = [&](const QString&) { s.app.forms().unloadAllFromLast(); };
+    QTest::mouseClick(pf.option1(), Qt::LeftButton);
+    QCOMPARE(s.messages.texts, QStringList{LeadRefusal});
+    QVERIFY(!s.pfScreen());
+    QVERIFY(s.openForms().isEmpty());
+    QCOMPARE(s.ended.count(), 1);
+}
+
+void TestPfScreen::longFiguresShowWhole_data()
+{
+    QTest::addColumn<QString>("kwh");
+    QTest::addColumn<QString>("kvarh");
+    QTest::addColumn<QString>("kwhText");
+    QTest::addColumn<QString>("kvarhText");
+    QTest::addColumn<bool>("elided");
+    QTest::newRow("eight-digit energies") << "10000000" << "-1234567.89" << "10,000,000.00" << "-1,234,567.89" << false;
+    QTest::newRow("beyond any meter") << "1" + QString(40, '0') << "1" << "10,000,000,000,000,000,000,000,000,000,000,000,000,000.00" << "1.00" << true;
+}
+
+// A figure wider than its label is drawn smaller, and only past a readable
+// size elided in the middle; its first and last characters always show.
+void TestPfScreen::longFiguresShowWhole()
+{
+    QFETCH(QString, kwh);
+    QFETCH(QString, kvarh);
+    QFETCH(QString, kwhText);
+    QFETCH(QString, kvarhText);
+    QFETCH(bool, elided);
+    Session s;
+    QVERIFY(s.reachPowerFactor(kwh, kvarh));
+    PfView pf{s};
+    for (const auto& [name, text] : {std::pair{"lblKwh", kwhText}, std::pair{"lblKvarh", kvarhText}}) {
+        auto* label = pf.get<forms::FittingLabel>(name);
+        QVERIFY(label);
+        QCOMPARE(label->text(), text);
+        QCOMPARE(label->geometry().size(), forms::twipsRect(0, 0, 1815, 375).size());
+        const forms::FittedText shown = label->shown();
+        QVERIFY(QFontMetrics(shown.font).horizontalAdvance(shown.text) <= label->contentsRect().width());
+        QCOMPARE(shown.text.front(), text.front());
+        QCOMPARE(shown.text.back(), text.back());
+        QCOMPARE(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name), text);
+    }
+    const forms::FittedText kwhShown = pf.get<forms::FittingLabel>("lblKwh")->shown();
+    QVERIFY(kwhShown.font.pointSizeF() < 14.25);
+    QVERIFY(kwhShown.font.pointSizeF() >= forms::MinimumFittedPointSize);
+    QCOMPARE(kwhShown.text.contains(QChar(0x2026)), elided);
+    QCOMPARE(kwhShown.text == kwhText, !elided);
+    // What fits is drawn as designed.
+    const forms::FittedText pfShown = pf.get<forms::FittingLabel>("lblPf")->shown();
+    QCOMPARE(pfShown.font, pf.label("lblPf")->font());
 }
 
 QTEST_MAIN(TestPfScreen)

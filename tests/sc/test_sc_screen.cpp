@@ -1,8 +1,12 @@
+#include "forms/ui/fitting_widgets.h"
 #include "forms/ui/twips.h"
+#include "sc/sizing_calc.h"
 #include "support/session.h"
 #include "support/texts.h"
 
 #include <QAccessible>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QRadioButton>
@@ -51,10 +55,24 @@ struct ScView {
 };
 
 // The worked example: 100000 kWh, 48430 kvarh, 392 h, target 95 %.
-void reachWorkedExample(Session& s)
+[[nodiscard]] bool reachWorkedExample(Session& s)
 {
-    s.reachSizing("100000", "48430", "392", "95");
+    return s.reachSizing("100000", "48430", "392", "95");
 }
+
+// A sizing screen whose load fails after its computation with a failure that
+// is not an arithmetic one.
+class OutOfMemorySc : public sc::FrmSc {
+public:
+    using FrmSc::FrmSc;
+
+protected:
+    void computeLoad(sc::LoadTexts& texts) override
+    {
+        FrmSc::computeLoad(texts);
+        throw std::bad_alloc();
+    }
+};
 
 QColor textColour(const QWidget* w)
 {
@@ -81,6 +99,10 @@ private slots:
     void closeBoxEndsTheProgram();
     void failingLoadShowsTheDesignTexts();
     void valuesAreNamedForScreenReaders();
+    void anyFailureOfTheLoadIsReported();
+    void typedVoltageWithAPlusSign();
+    void everyFormGoneWhileTheVoltageRefusalShows();
+    void longFiguresShowWhole();
 };
 
 void TestScScreen::cleanup()
@@ -91,7 +113,7 @@ void TestScScreen::cleanup()
 void TestScScreen::workedExample()
 {
     Session s;
-    reachWorkedExample(s);
+    QVERIFY(reachWorkedExample(s));
     ScView sc{s};
     QCOMPARE(s.scScreen()->windowTitle(), QStringLiteral("進相コンデンサ（SC）容量計算"));
     QCOMPARE(s.openForms(), (QStringList{"frmTimer", "frmPf", "frmSc"}));
@@ -124,7 +146,7 @@ void TestScScreen::workedExample()
 void TestScScreen::layoutFollowsTheDesign()
 {
     Session s;
-    reachWorkedExample(s);
+    QVERIFY(reachWorkedExample(s));
     ScView sc{s};
     QCOMPARE(s.scScreen()->size(), QSize(forms::twipsToPixels(9225), forms::twipsToPixels(7365)));
     QCOMPARE(sc.get<QWidget>("Command1")->geometry(), forms::twipsRect(6480, 360, 1455, 480));
@@ -162,7 +184,7 @@ void TestScScreen::layoutFollowsTheDesign()
 void TestScScreen::reactorToggleWithCapacitorAlone()
 {
     Session s;
-    reachWorkedExample(s);
+    QVERIFY(reachWorkedExample(s));
     ScView sc{s};
     const QString frame = sc.frame2();
     const QStringList rows0 = sc.rows(0), heads = sc.heads();
@@ -187,7 +209,7 @@ void TestScScreen::reactorToggleWithCapacitorAlone()
 void TestScScreen::reactorToggleWithReactor()
 {
     Session s;
-    reachWorkedExample(s);
+    QVERIFY(reachWorkedExample(s));
     ScView sc{s};
     QTest::mouseClick(sc.option("Option1"), Qt::LeftButton);
     QVERIFY(sc.option("Option1")->isChecked());
@@ -223,7 +245,7 @@ void TestScScreen::reactorToggleWithReactor()
 void TestScScreen::typedVoltage()
 {
     Session s;
-    reachWorkedExample(s);
+    QVERIFY(reachWorkedExample(s));
     ScView sc{s};
     QTest::keyClicks(sc.text1(), QStringLiteral("200"));
     QCOMPARE(sc.rows(0).size(), 6);
@@ -254,7 +276,7 @@ void TestScScreen::typedVoltage()
 void TestScScreen::typedVoltageThatIsNotANumber()
 {
     Session s;
-    reachWorkedExample(s);
+    QVERIFY(reachWorkedExample(s));
     ScView sc{s};
     QTest::keyClicks(sc.text1(), QStringLiteral("4"));
     QCOMPARE(sc.rows(0)[5], QStringLiteral("7,900,000"));
@@ -271,7 +293,7 @@ void TestScScreen::typedVoltageThatIsNotANumber()
 void TestScScreen::hintsFollowTheState()
 {
     Session s;
-    reachWorkedExample(s);
+    QVERIFY(reachWorkedExample(s));
     ScView sc{s};
     QLineEdit* boxes[] = {
         sc.get<QLineEdit>("txtScKvar"), sc.get<QLineEdit>("txtScKvar2"), sc.get<QLineEdit>("txtLKvar")};
@@ -319,7 +341,7 @@ void TestScScreen::hintsFollowTheState()
 void TestScScreen::backReturnsToAFreshPowerFactorScreen()
 {
     Session s;
-    reachWorkedExample(s);
+    QVERIFY(reachWorkedExample(s));
     ScView sc{s};
     QTest::mouseClick(sc.lblL(), Qt::LeftButton);
     QTest::mouseClick(sc.option("Option1"), Qt::LeftButton);
@@ -340,8 +362,8 @@ void TestScScreen::backReturnsToAFreshPowerFactorScreen()
     QTest::mouseClick(option1, Qt::LeftButton);
     QTest::mouseClick(Session::control<QPushButton>(s.pfScreen(), "cmdImprove"), Qt::LeftButton);
     QVERIFY(QTest::qWaitForWindowActive(s.dialog()));
-    s.enter("392", texts::TargetPrompt);
-    s.enter("95");
+    QVERIFY(s.enter("392", texts::TargetPrompt));
+    QVERIFY(s.enter("95"));
     QVERIFY(s.scScreen()->isVisible());
     QCOMPARE(s.openForms(), (QStringList{"frmPf", "frmTimer", "frmSc"}));
     QCOMPARE(sc.lblL()->text(), Six);
@@ -355,7 +377,7 @@ void TestScScreen::backReturnsToAFreshPowerFactorScreen()
 void TestScScreen::endButtonEndsTheProgram()
 {
     Session s;
-    reachWorkedExample(s);
+    QVERIFY(reachWorkedExample(s));
     QTest::mouseClick(ScView{s}.get<QPushButton>("Command1"), Qt::LeftButton);
     QVERIFY(s.openForms().isEmpty());
     QCOMPARE(s.ended.count(), 1);
@@ -364,7 +386,7 @@ void TestScScreen::endButtonEndsTheProgram()
 void TestScScreen::closeBoxEndsTheProgram()
 {
     Session s;
-    reachWorkedExample(s);
+    QVERIFY(reachWorkedExample(s));
     QVERIFY(!s.scScreen()->close());
     QVERIFY(s.openForms().isEmpty());
     QCOMPARE(s.ended.count(), 1);
@@ -374,7 +396,7 @@ void TestScScreen::failingLoadShowsTheDesignTexts()
 {
     // The squares of the average powers overflow.
     Session s;
-    s.reachSizing("1" + QString(300, '0'), "4843" + QString(296, '0'), "1", "95");
+    QVERIFY(s.reachSizing("1" + QString(300, '0'), "4843" + QString(296, '0'), "1", "95"));
     ScView sc{s};
     QCOMPARE(s.messages.texts, QStringList{texts::Failure});
     QVERIFY(s.ended.isEmpty());
@@ -397,7 +419,7 @@ void TestScScreen::failingLoadShowsTheDesignTexts()
 void TestScScreen::valuesAreNamedForScreenReaders()
 {
     Session s;
-    reachWorkedExample(s);
+    QVERIFY(reachWorkedExample(s));
     ScView sc{s};
     const auto name = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); };
     QCOMPARE(name(sc.get<QWidget>("txtScKvar")), QStringLiteral("SC定格設備容量（kvar）："));
@@ -408,6 +430,95 @@ void TestScScreen::valuesAreNamedForScreenReaders()
     QCOMPARE(name(sc.lists()[1]), QStringLiteral("60Ｈｚ"));
     QCOMPARE(name(sc.get<QWidget>("lblKw")), QStringLiteral("255.10"));
     QCOMPARE(name(sc.lblL()), Six);
+}
+
+void TestScScreen::anyFailureOfTheLoadIsReported()
+{
+    Session s({}, [](app::App& app) { return std::make_unique<OutOfMemorySc>(app); });
+    QVERIFY(reachWorkedExample(s));
+    QCOMPARE(s.messages.texts, QStringList{texts::Failure});
+    QVERIFY(s.ended.isEmpty());
+    QCOMPARE(s.openForms(), (QStringList{"frmTimer", "frmPf", "frmSc"}));
+    // What the load set before the failure stays.
+    QCOMPARE(ScView{s}.text("txtScKvar"), QStringLiteral("39.7"));
+}
+
+void TestScScreen::typedVoltageWithAPlusSign()
+{
+    Session s;
+    QVERIFY(reachWorkedExample(s));
+    ScView sc{s};
+    QGuiApplication::clipboard()->setText(QStringLiteral("+200"));
+    sc.text1()->paste();
+    QCOMPARE(sc.rows(0)[5], sc.rows(0)[1]);
+    QCOMPARE(sc.rows(1)[5], sc.rows(1)[1]);
+    // A number beyond a double's range gives no capacitance: no voltage, no message.
+    for (const QString& beyond : {"1" + QString(400, '0'), "0." + QString(399, '0') + "1"}) {
+        QGuiApplication::clipboard()->setText(beyond);
+        sc.text1()->selectAll();
+        sc.text1()->paste();
+        QVERIFY(sc.text1()->text().isEmpty());
+        QCOMPARE(sc.rows(0)[5], QString());
+    }
+    QVERIFY(s.messages.texts.isEmpty());
+}
+
+void TestScScreen::everyFormGoneWhileTheVoltageRefusalShows()
+{
+    Session s;
+    QVERIFY(reachWorkedExample(s));
+    ScView sc{s};
+    s.messages.whileShown = [&](const QString&) { s.app.forms().unloadAllFromLast(); };
+    QTest::keyClicks(sc.text1(), QStringLiteral("2a"));
+    QCOMPARE(s.messages.texts, QStringList{NotNumeric});
+    QVERIFY(!s.scScreen());
+    QVERIFY(s.openForms().isEmpty());
+    QCOMPARE(s.ended.count(), 1);
+}
+
+// Figures of a very large customer: drawn smaller where they do not fit,
+// never cut; the texts themselves stay whole.
+void TestScScreen::longFiguresShowWhole()
+{
+    Session s;
+    QVERIFY(s.reachSizing("1" + QString(15, '0'), "4843" + QString(11, '0'), "1", "95"));
+    ScView sc{s};
+    QCOMPARE(sc.text("lblKw"), QStringLiteral("1,000,000,000,000,000.00"));
+    QCOMPARE(sc.text("txtScKvar"), QStringLiteral("156,000,000,000,000"));
+    const auto check = [](const forms::FittedText& shown, const QString& text, int width) {
+        QVERIFY(QFontMetrics(shown.font).horizontalAdvance(shown.text) <= width);
+        QVERIFY(shown.font.pointSizeF() >= forms::MinimumFittedPointSize);
+        QCOMPARE(shown.text.front(), text.front());
+        QCOMPARE(shown.text.back(), text.back());
+    };
+    for (const char* name : {"lblHours", "lblKw", "lblLagKvar", "lblKVA"}) {
+        auto* label = sc.get<forms::FittingLabel>(name);
+        QVERIFY(label);
+        check(label->shown(), label->text(), label->contentsRect().width());
+    }
+    QVERIFY(sc.get<forms::FittingLabel>("lblKw")->shown().font.pointSizeF() < 14.25);
+    for (const char* name : {"txtScKvar", "txtScKvar2", "txtLKvar"}) {
+        auto* box = sc.get<forms::FittingLineEdit>(name);
+        QVERIFY(box);
+        QVERIFY(!box->hasFocus());
+        check(box->shown(), box->text(), box->contentsRect().width());
+        QVERIFY(box->shown().font.pointSizeF() < 14.25);
+    }
+    auto* frame2 = sc.get<forms::FittingGroupBox>("Frame2");
+    QVERIFY(frame2);
+    QCOMPARE(frame2->title(), QStringLiteral("静電容量　μF    (156,000,000,000,000kvar)"));
+    check(frame2->shown(), frame2->title(), frame2->width());
+    // The list rows go through the same fitting: what a row draws fits its width.
+    QListWidget* list = sc.lists()[0];
+    QStyleOptionViewItem option;
+    option.initFrom(list);
+    option.rect = list->visualItemRect(list->item(0));
+    option.font = list->font();
+    const QString row = list->item(0)->text();
+    const forms::FittedText rowShown = forms::fitText(row, list->font(), option.rect.width());
+    QVERIFY(QFontMetrics(list->font()).horizontalAdvance(row) > option.rect.width());
+    check(rowShown, row, option.rect.width());
+    QVERIFY(dynamic_cast<forms::FittingItemDelegate*>(list->itemDelegate()));
 }
 
 QTEST_MAIN(TestScScreen)

@@ -14,6 +14,15 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+// A failed check inside a helper is recorded and makes the helper return
+// false, which the test checks in turn: QVERIFY(s.reachPowerFactor(...)). The
+// test then stops there instead of driving a screen that is not there.
+#define SESSION_VERIFY(condition)                                                                                  \
+    do {                                                                                                           \
+        if (!QTest::qVerify(static_cast<bool>(condition), #condition, "", __FILE__, __LINE__))                     \
+            return false;                                                                                          \
+    } while (false)
+
 // One run of the program, started as the user starts it, with the message
 // boxes recorded instead of shown.
 struct Session {
@@ -51,50 +60,56 @@ struct Session {
     bool showsPrompt(const QString& prompt) { return dialog() && dialog()->isVisible() && label1()->text() == prompt; }
 
     // Types the figure and presses OK.
-    void enter(const QString& figure)
+    [[nodiscard]] bool enter(const QString& figure)
     {
+        SESSION_VERIFY(text1() && ok());
         QTest::keyClicks(text1(), figure);
         QTest::mouseClick(ok(), Qt::LeftButton);
+        return true;
     }
 
     // Types the figure, presses OK and waits until the dialog asks for the next one.
-    void enter(const QString& figure, const QString& nextPrompt)
+    [[nodiscard]] bool enter(const QString& figure, const QString& nextPrompt)
     {
-        enter(figure);
-        QTRY_VERIFY(showsPrompt(nextPrompt));
-        QVERIFY(QTest::qWaitForWindowActive(dialog()));
+        SESSION_VERIFY(enter(figure));
+        SESSION_VERIFY(QTest::qWaitFor([&] { return showsPrompt(nextPrompt); }));
+        SESSION_VERIFY(QTest::qWaitForWindowActive(dialog()));
+        return true;
     }
 
     // Enters both energies and waits for the power-factor screen.
-    void reachPowerFactor(const QString& kwh, const QString& kvarh)
+    [[nodiscard]] bool reachPowerFactor(const QString& kwh, const QString& kvarh)
     {
-        enter(kwh, texts::KvarhPrompt);
-        enter(kvarh);
-        QVERIFY(pfScreen() && pfScreen()->isVisible());
-        QVERIFY(QTest::qWaitForWindowActive(pfScreen()));
+        SESSION_VERIFY(enter(kwh, texts::KvarhPrompt));
+        SESSION_VERIFY(enter(kvarh));
+        SESSION_VERIFY(pfScreen() && pfScreen()->isVisible());
+        SESSION_VERIFY(QTest::qWaitForWindowActive(pfScreen()));
+        return true;
     }
 
     // From the power-factor screen through the improve button and the hours to the target prompt.
-    void reachTargetPrompt(const QString& kwh, const QString& kvarh, const QString& hours)
+    [[nodiscard]] bool reachTargetPrompt(const QString& kwh, const QString& kvarh, const QString& hours)
     {
-        reachPowerFactor(kwh, kvarh);
+        SESSION_VERIFY(reachPowerFactor(kwh, kvarh));
         QWidget* pf = pfScreen();
         QTest::mouseClick(control<QWidget>(pf, "Option1"), Qt::LeftButton);
+        SESSION_VERIFY(control<QWidget>(pf, "cmdImprove") && control<QWidget>(pf, "cmdImprove")->isVisible());
         QTest::mouseClick(control<QWidget>(pf, "cmdImprove"), Qt::LeftButton);
-        QVERIFY(QTest::qWaitForWindowActive(dialog()));
-        enter(hours, texts::TargetPrompt);
+        SESSION_VERIFY(dialog() && QTest::qWaitForWindowActive(dialog()));
+        SESSION_VERIFY(enter(hours, texts::TargetPrompt));
+        return true;
     }
 
     // From the power-factor screen through the improve button, the hours and the
     // target to the capacitor sizing screen.
-    void reachSizing(const QString& kwh, const QString& kvarh, const QString& hours, const QString& target)
+    [[nodiscard]] bool reachSizing(const QString& kwh, const QString& kvarh, const QString& hours, const QString& target)
     {
-        reachTargetPrompt(kwh, kvarh, hours);
-        enter(target);
-        QVERIFY(scScreen() && scScreen()->isVisible());
-        QVERIFY(QTest::qWaitForWindowActive(scScreen()));
+        SESSION_VERIFY(reachTargetPrompt(kwh, kvarh, hours));
+        SESSION_VERIFY(enter(target));
+        SESSION_VERIFY(scScreen() && scScreen()->isVisible());
+        SESSION_VERIFY(QTest::qWaitForWindowActive(scScreen()));
+        return true;
     }
-
 
     RecordingMessageBox messages;
     kandelo::app::App app;

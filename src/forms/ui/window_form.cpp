@@ -14,7 +14,8 @@ FormWindow::FormWindow(std::function<void()> closeBoxHandler)
 void FormWindow::closeEvent(QCloseEvent* event)
 {
     event->ignore();
-    closeBoxHandler_();
+    if (closeBoxHandler_)
+        closeBoxHandler_();
 }
 
 WindowForm::WindowForm(std::string name, FormRuntime& runtime)
@@ -39,6 +40,23 @@ QWidget* WindowForm::createWindow(Qt::WindowFlags kind, std::function<void()> cl
     window_->setWindowFlags(kind | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
         | Qt::MSWindowsFixedSizeDialogHint);
     return window_;
+}
+
+QWidget* WindowForm::keepWindowThroughUnload()
+{
+    FormWindow* kept = window_;
+    window_ = nullptr;
+    if (!kept)
+        return nullptr;
+    kept->setCloseBoxHandler({});
+    kept->removeEventFilter(this);
+    // The window itself takes the focus, so that keys come to it and not to a
+    // control on its way out.
+    kept->setFocusPolicy(Qt::StrongFocus);
+    kept->setFocus(Qt::OtherFocusReason);
+    for (QWidget* control : kept->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        retireWindow(control, this);
+    return kept;
 }
 
 void WindowForm::destroyControls()

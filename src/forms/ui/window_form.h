@@ -20,6 +20,9 @@ class FormWindow : public QWidget {
 public:
     explicit FormWindow(std::function<void()> closeBoxHandler);
 
+    // Whatever the close box runs; nothing for none.
+    void setCloseBoxHandler(std::function<void()> handler) { closeBoxHandler_ = std::move(handler); }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -46,6 +49,10 @@ protected:
     virtual void releaseControls() = 0;
     // The window has just been shown and activated.
     virtual void shown() {}
+    // Takes the window from the form ahead of its unload: it stays on the
+    // screen, its controls on their way out and its close box doing nothing,
+    // until the caller retires it.
+    QWidget* keepWindowThroughUnload();
 
 private:
     void destroyControls() final;
@@ -55,8 +62,8 @@ private:
     QPointer<FormWindow> window_;
 };
 
-// Takes a form's window off the screen for good: no signal or filtered event
-// of it reaches the form any more, and it is deleted once control is back in
+// Takes a form's window, or one control of it, off the screen for good: no
+// signal or filtered event of it reaches the form any more, and it is deleted once control is back in
 // the event loop, so a handler running inside it can still return safely.
 void retireWindow(QWidget* window, QObject* eventFilter);
 

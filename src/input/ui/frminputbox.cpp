@@ -7,6 +7,7 @@
 #include "app/version.h"
 #include "forms/ui/colours.h"
 #include "forms/ui/font.h"
+#include "forms/ui/key_holder.h"
 #include "forms/ui/label_fit.h"
 #include "forms/ui/message_box.h"
 #include "forms/ui/twips.h"
@@ -126,6 +127,27 @@ void FrmInputBox::gotFocus(QWidget* control)
         app_.run([this] { Text1_GotFocus(); });
     else if (control == ui_->txtPf)
         app_.run([this] { txtPf_GotFocus(); });
+    // Once the focus has settled, what was typed while the dialog reopened follows.
+    if (heldKeys_)
+        QMetaObject::invokeMethod(this, [this] { handOverHeldKeys(); }, Qt::QueuedConnection);
+}
+
+// The dialog unloads and the timer shows it again; no window of its own exists
+// in between. Its window stays on the screen meanwhile, empty, and keeps what
+// is typed, so that no key a fast typist presses goes nowhere.
+void FrmInputBox::holdKeysUntilReopened()
+{
+    heldKeys_ = std::make_unique<forms::KeyHolder>(keepWindowThroughUnload());
+}
+
+// The held keys are pressed again in the reopened dialog, each through the
+// key rules as if typed now.
+void FrmInputBox::handOverHeldKeys()
+{
+    if (!heldKeys_ || !window())
+        return;
+    const std::unique_ptr<forms::KeyHolder> held = std::move(heldKeys_);
+    app_.run([&] { held->handOver(window()); });
 }
 
 void FrmInputBox::OKButton_Click()
@@ -148,6 +170,7 @@ void FrmInputBox::OKButton_Click()
         pf.intKwh = verdict.value;
         app_.strInputMode = app::InputMode::Kvarh;
         app_.frmTimer().armInput();
+        holdKeysUntilReopened();
         break;
     case app::InputMode::Kvarh:
         pf.intKvarh = verdict.value;
@@ -157,6 +180,7 @@ void FrmInputBox::OKButton_Click()
         pf.intHours = verdict.value;
         app_.strInputMode = app::InputMode::TargetPf;
         app_.frmTimer().armInput();
+        holdKeysUntilReopened();
         break;
     case app::InputMode::TargetPf:
         pf.intTargetPf = verdict.value;

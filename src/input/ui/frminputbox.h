@@ -10,6 +10,9 @@ class QWidget;
 namespace kandelo::app {
 class App;
 }
+namespace kandelo::forms {
+class KeyHolder;
+}
 
 namespace Ui {
 class frmInputBox;
@@ -44,10 +47,14 @@ private:
     bool CheckNumericKey(int virtualKey, QLineEdit* box);
 
     void gotFocus(QWidget* control);
+    // After an OK that has the dialog reopened: the keys typed until then.
+    void holdKeysUntilReopened();
+    void handOverHeldKeys();
 
     app::App& app_;
     std::unique_ptr<Ui::frmInputBox> ui_;
     QWidget* lastFocused_ = nullptr;
+    std::unique_ptr<forms::KeyHolder> heldKeys_;
 };
 
 } // namespace kandelo::input
