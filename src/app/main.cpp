@@ -1,13 +1,23 @@
 #include "app/app.h"
 #include "app/qt_translation.h"
 #include "app/version.h"
+#include "batch/command_line.h"
 #include "forms/ui/font.h"
 #include "forms/ui/message_box.h"
 
 #include <QApplication>
 
+#include <iostream>
+#include <string>
+#include <vector>
+
 int main(int argc, char* argv[])
 {
+    // The command line needs no display: no application object is made for it.
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (kandelo::batch::wantsCommandLine(arguments))
+        return kandelo::batch::runCommandLine(arguments, std::cin, std::cout, std::cerr);
+
     QApplication application(argc, argv);
     // The program ends by its own rule: when no form is loaded and no handler
     // runs, not when the last window closes (between two prompts none is open).

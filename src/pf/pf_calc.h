@@ -1,10 +1,14 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace kandelo::pf {
 
 enum class Phase { Lag, Lead };
+
+// The note of lblComent, shown from 99.5 % for a lagging power factor.
+inline constexpr std::string_view CommentCaption = "99.5以上　→　100%";
 
 // What the power-factor screen shows after its load.
 struct PfScreen {

@@ -43,8 +43,9 @@ void KeyHolder::handOver(QWidget* window)
 
 bool KeyHolder::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != window_ || (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease
-                                  && event->type() != QEvent::ShortcutOverride))
+    if (watched != window_
+        || (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease
+            && event->type() != QEvent::ShortcutOverride))
         return false;
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);

@@ -129,7 +129,8 @@ void FrmInputBox::gotFocus(QWidget* control)
         app_.run([this] { txtPf_GotFocus(); });
     // Once the focus has settled, what was typed while the dialog reopened follows.
     if (heldKeys_)
-        QMetaObject::invokeMethod(this, [this] { handOverHeldKeys(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { handOverHeldKeys(); }, Qt::QueuedConnection);
 }
 
 // The dialog unloads and the timer shows it again; no window of its own exists

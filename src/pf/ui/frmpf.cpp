@@ -71,6 +71,7 @@ void FrmPf::createControls()
     style(ui_->lblPhase, 11.25);
     forms::setTextColour(ui_->lblPhase, forms::colour::Black);
     style(ui_->Label4, 11.25);
+    ui_->lblComent->setText(QString::fromUtf8(CommentCaption));
     style(ui_->lblComent, 9);
     forms::setTextColour(ui_->lblComent, forms::colour::Red);
     const int margin = forms::twipsToPixels(60);

@@ -162,8 +162,8 @@ void FrmSc::formLoad()
 void FrmSc::computeLoad(LoadTexts& texts)
 {
     const auto& pf = app_.frmPf();
-    computeSizing(pf, pf.lblPfCaption().toStdString(), lblLCaption().toStdString(), ui_->Option2->isChecked(), sizing_,
-        texts);
+    computeSizing(
+        pf, pf.lblPfCaption().toStdString(), lblLCaption().toStdString(), ui_->Option2->isChecked(), sizing_, texts);
 }
 
 void FrmSc::formUnload()

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One customer's readings through the same computations and the same checks
+// as the screens, giving the texts the screens show for them.
+
+namespace kandelo::batch {
+
+// The figures of one row, as written in the file.
+struct Readings {
+    std::string kwh;
+    std::string kvarh;
+    std::string hours; // empty, with target, for the power factor alone
+    std::string target;
+};
+
+// The headings of the result columns, in order; the last is the error column.
+const std::vector<std::string_view>& resultHeadings();
+
+struct RowResult {
+    std::vector<std::string> cells; // one per heading
+    bool refused = false;           // the error column holds the screens' message
+};
+
+// What the power-factor screen shows for the energies and, with hours and a
+// target, what the sizing screen shows as it loads (the reactor at 6 %, the
+// capacitance table for the capacitor alone). A figure the screens would
+// refuse leaves its message in the error column; the texts set before it stay.
+RowResult computeRow(const Readings& readings);
+
+} // namespace kandelo::batch
