@@ -4,6 +4,7 @@
 //   bench_first_paint kandelo | bare
 
 #include "app/app.h"
+#include "app/qt_translation.h"
 #include "app/version.h"
 #include "forms/ui/font.h"
 #include "forms/ui/message_box.h"
@@ -71,6 +72,7 @@ int main(int argc, char* argv[])
     // As the program's main does.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setFont(kandelo::forms::gothicFont(12));
+    kandelo::app::installQtJapanese(application);
     kandelo::forms::ModalMessageBox messageBox(QString::fromUtf8(kandelo::app::ApplicationTitle));
     kandelo::app::App app(messageBox);
     app.start();

@@ -3,7 +3,7 @@
 # The Debian/Ubuntu packages that building and running the program need,
 KANDELO_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic)
 # what its tests add (the desktop entry, metainfo and .deb checks),
-KANDELO_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file)
+KANDELO_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file poppler-utils)
 # and what the fuzz targets need.
 KANDELO_FUZZ_PACKAGES=(cmake ninja-build clang libclang-rt-dev)
 

@@ -2,6 +2,7 @@
 
 #include "app/frmtimer.h"
 #include "app/module1.h"
+#include "app/report_commands.h"
 #include "input/ui/frminputbox.h"
 #include "pf/ui/frmpf.h"
 #include "sc/ui/frmsc.h"
@@ -47,6 +48,13 @@ FrmTimer& App::frmTimer()
     if (!frmTimer_)
         frmTimer_ = std::make_unique<FrmTimer>(*this);
     return *frmTimer_;
+}
+
+ReportCommands& App::reportCommands()
+{
+    if (!reportCommands_)
+        reportCommands_ = std::make_unique<ReportCommands>(*this);
+    return *reportCommands_;
 }
 
 void App::start()

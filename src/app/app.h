@@ -19,6 +19,7 @@ class FrmSc;
 namespace kandelo::app {
 
 class FrmTimer;
+class ReportCommands;
 
 // One run of the program: the single instances of the forms, each created at
 // its first reference, and strInputMode. It is the one object that knows all
@@ -40,6 +41,8 @@ public:
     pf::FrmPf& frmPf();
     sc::FrmSc& frmSc();
     FrmTimer& frmTimer();
+    // Copy, PDF and print of the result screens, made when first wanted.
+    ReportCommands& reportCommands();
 
     // Runs Main as the program's first procedure.
     void start();
@@ -51,6 +54,7 @@ private:
     std::unique_ptr<pf::FrmPf> frmPf_;
     std::unique_ptr<sc::FrmSc> frmSc_;
     std::unique_ptr<FrmTimer> frmTimer_;
+    std::unique_ptr<ReportCommands> reportCommands_;
 };
 
 } // namespace kandelo::app

@@ -17,6 +17,7 @@ cpack --config "$build/CPackConfig.cmake" -B "$work/deb" > /dev/null
 deb=$(echo "$work"/deb/*.deb)
 dpkg-deb -x "$deb" "$work/root"
 expected="./usr/bin/kandelo
+./usr/lib/kandelo/libkandelo_print.so
 ./usr/share/applications/$id.desktop
 ./usr/share/icons/hicolor/scalable/apps/$id.svg
 ./usr/share/metainfo/$id.metainfo.xml"
@@ -27,7 +28,7 @@ if [ "$actual" != "$expected" ]; then
 fi
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 fonts-ipafont-gothic; do
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 fonts-ipafont-gothic qt6-translations-l10n; do
     if [[ "$depends" != *"$needed"* ]]; then
         echo "The package does not depend on $needed: $depends"
         exit 1

@@ -1,5 +1,6 @@
 #include "forms/ui/form_runtime.h"
 
+#include "forms/ui/desktop.h"
 #include "forms/ui/message_box.h"
 
 #include <exception>
@@ -12,6 +13,18 @@ FormRuntime::FormRuntime(MessageBoxService& messageBox)
 }
 
 FormRuntime::~FormRuntime() = default;
+
+DesktopService& FormRuntime::desktop()
+{
+    if (!desktop_)
+        desktop_ = std::make_unique<SystemDesktop>();
+    return *desktop_;
+}
+
+void FormRuntime::replaceDesktop(std::unique_ptr<DesktopService> desktop)
+{
+    desktop_ = std::move(desktop);
+}
 
 void FormRuntime::run(const std::function<void()>& handler)
 {

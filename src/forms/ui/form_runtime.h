@@ -6,9 +6,11 @@
 #include <QObject>
 
 #include <functional>
+#include <memory>
 
 namespace kandelo::forms {
 
+class DesktopService;
 class MessageBoxService;
 
 // The running program as its forms see it: the open-forms list, the message
@@ -23,6 +25,9 @@ public:
 
     OpenForms& forms() noexcept { return openForms_; }
     MessageBoxService& messageBox() noexcept { return messageBox_; }
+    // The save and print dialogs: the system's, unless replaced.
+    DesktopService& desktop();
+    void replaceDesktop(std::unique_ptr<DesktopService> desktop);
 
     // Runs one event handler or procedure of a form. A failure that escapes it
     // is reported with its text and ends the program; when it returns with no
@@ -39,6 +44,7 @@ private:
     void end(int exitCode);
 
     MessageBoxService& messageBox_;
+    std::unique_ptr<DesktopService> desktop_;
     OpenForms openForms_;
     Lifetime lifetime_{openForms_};
     int exitCode_ = 0;

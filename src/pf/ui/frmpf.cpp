@@ -6,6 +6,7 @@
 #include "app/frmtimer.h"
 #include "app/messages.h"
 #include "app/module1.h"
+#include "app/report_commands.h"
 #include "app/version.h"
 #include "forms/ui/colours.h"
 #include "forms/ui/font.h"
@@ -78,6 +79,7 @@ void FrmPf::createControls()
     forms::fitLabel(ui_->lblComent, ui_->lblComent->x(), ui_->Frame1->width() - margin, margin);
 
     ui_->dial->setAccessibleName(QStringLiteral("力率計"));
+    app_.reportCommands().install(window);
     // The option shows only its mark; its hint says what it does.
     ui_->Option1->setAccessibleName(ui_->Option1->toolTip());
 
@@ -102,8 +104,23 @@ void FrmPf::shown()
     ui_->Command2->setFocus(Qt::ActiveWindowFocusReason);
 }
 
+report::PfScreenTexts FrmPf::reportTexts() const
+{
+    report::PfScreenTexts texts;
+    if (!ui_)
+        return texts;
+    texts.kwh = ui_->lblKwh->text().toStdString();
+    texts.kvarh = ui_->lblKvarh->text().toStdString();
+    texts.pf = ui_->lblPf->text().toStdString();
+    texts.phase = ui_->lblPhase->text().trimmed().toStdString();
+    if (!ui_->lblComent->isHidden())
+        texts.note = ui_->lblComent->text().toStdString();
+    return texts;
+}
+
 void FrmPf::formLoad()
 {
+    calculatedAt_ = QDateTime::currentDateTime();
     const PfScreen screen = computePfScreen(intKwh, intKvarh);
     intPf = screen.intPf;
     ui_->lblKwh->setText(QString::fromStdString(screen.lblKwh));

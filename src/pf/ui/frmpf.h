@@ -3,6 +3,9 @@
 #include "app/shared_figures.h"
 #include "forms/ui/window_form.h"
 #include "pf/dial_geometry.h"
+#include "report/report.h"
+
+#include <QDateTime>
 
 #include <memory>
 
@@ -29,6 +32,11 @@ public:
     // The caption of lblPf: the power factor as the screen shows it.
     QString lblPfCaption() const;
 
+    // What the screen shows, for the report, and when it worked it out.
+    report::PfScreenTexts reportTexts() const;
+    QDateTime calculatedAt() const { return calculatedAt_; }
+    TwipPoint dialNeedleTip() const { return needleTip(intPf, intKvarh); }
+
     // The improve button's box in twips.
     TwipRect improveButton() const { return improveButton_; }
     // The tick of tmrPfImprove: the improve button takes its full size.
@@ -52,6 +60,7 @@ private:
     app::App& app_;
     std::unique_ptr<Ui::frmPf> ui_;
     TwipRect improveButton_ = ImproveButtonStart;
+    QDateTime calculatedAt_;
 };
 
 } // namespace kandelo::pf

@@ -155,10 +155,17 @@ void PfDial::setNeedleTip(TwipPoint tip)
 void PfDial::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    paintDial(painter, QRectF(rect()), needleTip_);
+}
+
+void paintDial(QPainter& painter, const QRectF& target, TwipPoint needleTip)
+{
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.scale(width() / qreal(Box.width), height() / qreal(Box.height));
-    painter.translate(-Box.left, -Box.top);
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / qreal(PfDial::Box.width), target.height() / qreal(PfDial::Box.height));
+    painter.translate(-PfDial::Box.left, -PfDial::Box.top);
 
     for (const Shape& shape : Underlay)
         paintShape(painter, shape);
@@ -173,7 +180,8 @@ void PfDial::paintEvent(QPaintEvent*)
         paintShape(painter, shape);
 
     painter.setPen(pen(DefaultLine, 2)); // the needle Line5, over everything
-    painter.drawLine(QPointF(needleTip_.x, needleTip_.y), QPointF(DialCentre.x, DialCentre.y));
+    painter.drawLine(QPointF(needleTip.x, needleTip.y), QPointF(DialCentre.x, DialCentre.y));
+    painter.restore();
 }
 
 } // namespace kandelo::pf

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+class QPainter;
+
 namespace kandelo::pf {
 
 // The drawn power-factor dial of frmPf: bezel, ring, face, tick lines, scale
@@ -27,5 +29,9 @@ protected:
 private:
     TwipPoint needleTip_{3753, 3009};
 };
+
+// Paints the dial, with its needle ending at needleTip, into target: as
+// vectors, so the same drawing serves the screen, a PDF and a printer.
+void paintDial(QPainter& painter, const QRectF& target, TwipPoint needleTip);
 
 } // namespace kandelo::pf

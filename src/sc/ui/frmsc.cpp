@@ -4,6 +4,8 @@
 
 #include "app/app.h"
 #include "app/messages.h"
+#include "app/report_commands.h"
+#include "core/plain_number.h"
 #include "forms/ui/colours.h"
 #include "forms/ui/fitting_widgets.h"
 #include "forms/ui/font.h"
@@ -110,6 +112,8 @@ void FrmSc::createControls()
     ui_->lstbxScMf_0->setAccessibleName(ui_->Label10->text());
     ui_->lstbxScMf_1->setAccessibleName(ui_->Label9->text());
 
+    app_.reportCommands().install(window);
+
     connect(ui_->Command1, &QPushButton::clicked, this, [this] { app_.run([this] { Command1_Click(); }); });
     connect(ui_->Command2, &QPushButton::clicked, this, [this] { app_.run([this] { Command2_Click(); }); });
     connect(ui_->Option1, &QRadioButton::clicked, this, [this] { app_.run([this] { Option1_Click(); }); });
@@ -128,8 +132,60 @@ void FrmSc::releaseControls()
     lstbxScMf_ = {};
 }
 
+report::ScScreenTexts FrmSc::reportTexts() const
+{
+    report::ScScreenTexts texts;
+    if (!ui_)
+        return texts;
+    const auto text = [](const QWidget* control) {
+        if (const auto* label = qobject_cast<const QLabel*>(control))
+            return label->text().toStdString();
+        if (const auto* box = qobject_cast<const QLineEdit*>(control))
+            return box->text().toStdString();
+        return qobject_cast<const QGroupBox*>(control)->title().toStdString();
+    };
+    texts.hours = text(ui_->lblHours);
+    texts.target = core::plainNumberText(app_.frmPf().intTargetPf);
+    texts.kwCaption = text(ui_->lblKwh);
+    texts.kw = text(ui_->lblKw);
+    texts.kvarCaption = text(ui_->lblKvar);
+    texts.kvar = text(ui_->lblLagKvar);
+    texts.kvaCaption = text(ui_->Label1);
+    texts.kva = text(ui_->lblKVA);
+    texts.sentence = text(ui_->lblPf);
+    texts.scCaption = text(ui_->lblSc);
+    texts.scKvar = text(ui_->txtScKvar);
+    texts.reactor = text(ui_->lblL);
+    texts.sc2Caption = text(ui_->Label3);
+    texts.scKvar2 = text(ui_->txtScKvar2);
+    texts.lCaption = text(ui_->Label4);
+    texts.lKvar = text(ui_->txtLKvar);
+    texts.withReactor = ui_->Option1->isChecked();
+    texts.tableCaption = text(ui_->Frame2);
+    texts.tableHeadings = {text(ui_->Label11), text(ui_->Label10), text(ui_->Label9)};
+    const std::array<const QLabel*, 5> heads{ui_->Label16, ui_->Label15, ui_->Label14, ui_->Label13, ui_->Label12};
+    const auto row = [this](std::size_t list, int index) {
+        const QListWidgetItem* item = lstbxScMf_[list]->item(index);
+        return item ? item->text().trimmed().toStdString() : std::string();
+    };
+    for (int index = 0; index < lstbxScMf_[0]->count(); ++index) {
+        const bool typed = index == static_cast<int>(TypedVoltageRow);
+        const std::string volts =
+            typed ? ui_->Text1->text().trimmed().toStdString() : text(heads[static_cast<std::size_t>(index)]);
+        if (typed && row(0, index).empty())
+            continue;
+        texts.rows.push_back({volts, row(0, index), row(1, index)});
+    }
+    texts.currentCaption = text(ui_->Frame3);
+    texts.current = text(ui_->lblCurrent);
+    texts.basicCaption = text(ui_->Frame4);
+    texts.basic = text(ui_->lblBasic);
+    return texts;
+}
+
 void FrmSc::formLoad()
 {
+    calculatedAt_ = QDateTime::currentDateTime();
     LoadTexts texts;
     bool failed = false;
     try {

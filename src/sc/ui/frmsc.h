@@ -1,7 +1,10 @@
 #pragma once
 
 #include "forms/ui/window_form.h"
+#include "report/report.h"
 #include "sc/sizing_state.h"
+
+#include <QDateTime>
 
 #include <array>
 #include <memory>
@@ -35,6 +38,10 @@ public:
 
     // dblScKvar, dblScKvar2, dblLKvar and strFormat; they outlive the window.
     const SizingState& sizing() const { return sizing_; }
+
+    // What the screen shows, for the report, and when it worked it out.
+    report::ScScreenTexts reportTexts() const;
+    QDateTime calculatedAt() const { return calculatedAt_; }
 
 protected:
     void createControls() override;
@@ -78,6 +85,7 @@ private:
     SizingState sizing_;
     std::unique_ptr<Ui::frmSc> ui_;
     std::array<QListWidget*, 2> lstbxScMf_{};
+    QDateTime calculatedAt_;
 };
 
 } // namespace kandelo::sc

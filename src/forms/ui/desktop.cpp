@@ -1,0 +1,38 @@
+#include "forms/ui/desktop.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QLibrary>
+
+namespace kandelo::forms {
+
+QString SystemDesktop::saveFileName(
+    QWidget* parent, const QString& caption, const QString& proposed, const QString& filter)
+{
+    return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
+}
+
+PrintOutcome SystemDesktop::printPage(QWidget* parent, const std::function<void(QPaintDevice&)>& paintPage)
+{
+    const PrintPageFunction print = printModule();
+    if (!print)
+        return PrintOutcome::Unavailable;
+    return print(parent, paintPage) ? PrintOutcome::Printed : PrintOutcome::Cancelled;
+}
+
+PrintPageFunction printModule()
+{
+    static const PrintPageFunction function = [] {
+        // Beside the executable in a build, in the library folder once installed.
+        const QString beside = QCoreApplication::applicationDirPath();
+        for (const QString& folder : {beside, beside + QStringLiteral("/" KANDELO_MODULE_DIR)}) {
+            QLibrary module(folder + QStringLiteral("/kandelo_print"));
+            if (auto* found = reinterpret_cast<PrintPageFunction>(module.resolve("kandeloPrintPage")))
+                return found;
+        }
+        return PrintPageFunction{};
+    }();
+    return function;
+}
+
+} // namespace kandelo::forms

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QPaintDevice;
+class QWidget;
+
+namespace kandelo::forms {
+
+enum class PrintOutcome { Printed, Cancelled, Unavailable };
+
+// The desktop's own dialogs that a command needs: where to save a file, and
+// the print dialog. Replaceable, as the message boxes are.
+class DesktopService {
+public:
+    virtual ~DesktopService() = default;
+    // The file chosen in the save dialog, which asks before overwriting one;
+    // empty when the user cancels.
+    virtual QString saveFileName(
+        QWidget* parent, const QString& caption, const QString& proposed, const QString& filter) = 0;
+    // Prints one page, painted by paintPage on the printer chosen in the
+    // print dialog.
+    virtual PrintOutcome printPage(QWidget* parent, const std::function<void(QPaintDevice&)>& paintPage) = 0;
+};
+
+// The real dialogs. Printing lives in a module of its own, so that Qt's print
+// support is loaded only when the user first prints.
+class SystemDesktop final : public DesktopService {
+public:
+    QString saveFileName(
+        QWidget* parent, const QString& caption, const QString& proposed, const QString& filter) override;
+    PrintOutcome printPage(QWidget* parent, const std::function<void(QPaintDevice&)>& paintPage) override;
+};
+
+// The signature of the function the print module exports as kandeloPrintPage.
+using PrintPageFunction = bool (*)(QWidget* parent, const std::function<void(QPaintDevice&)>& paintPage);
+
+// The print module's function, loaded at the first call; nothing when the
+// module is not installed.
+PrintPageFunction printModule();
+
+} // namespace kandelo::forms
