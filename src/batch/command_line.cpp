@@ -30,14 +30,16 @@ const char* HelpText = R"(使い方 / Usage:
   kandelo --help | --version
 
 --batch 入力.csv
-    お客さまごとの検針値の CSV を一行ずつ計算し、画面と同じ文字で結果を書きます。
+    お客さまごとの検針値の CSV を一行ずつ計算し、
+    画面と同じ文字で結果を書きます。
     「-」は標準入力です。見出しで列を探します（順不同）:
       有効電力量 または kwh      （必須）
       無効電力量 または kvarh    （必須、進みはマイナス）
       積算時間   または hours    （目標力率と一緒に）
       目標力率   または target   （積算時間と一緒に）
-    ほかの列はそのまま結果に残ります。入力は UTF-8（BOM の有無とも）と
-    Shift_JIS（CP932）を自動で判別します。
+    ほかの列はそのまま結果に残ります。
+    入力は UTF-8（BOM の有無とも）と Shift_JIS（CP932）を
+    自動で判別します。
     Computes each row of a CSV file of meter readings, one customer a row,
     and writes the texts the screens show for it. "-" reads standard input.
     Columns are found by their heading, in any order: 有効電力量 or kwh
@@ -46,7 +48,8 @@ const char* HelpText = R"(使い方 / Usage:
     Other columns are copied to the output unchanged. UTF-8, with or without
     a byte-order mark, and Shift_JIS (CP932) are told apart by themselves.
 -o, --output 出力.csv
-    結果の書き先。省略すると標準出力です。書き終えてから置き換えます。
+    結果の書き先。省略すると標準出力です。
+    書き終えてから置き換えます。
     Where the result goes; standard output without it. The file is only
     replaced once the result is complete.
 --encoding utf-8-bom | utf-8 | cp932
@@ -58,7 +61,8 @@ const char* HelpText = R"(使い方 / Usage:
 
 終了コード / Exit status:
   0  すべての行を計算しました / every row was computed
-  1  エラーの列に画面のメッセージがある行があります / some rows carry the screens' message in the error column
+  1  エラーの列に画面のメッセージがある行があります
+     / some rows carry the screens' message in the error column
   2  使い方またはファイルの誤り / a usage or file error
 )";
 
@@ -250,16 +254,25 @@ public:
             return;
         last_ = now;
         printed_ = true;
-        err_ << "\r" << rows << " 行 / rows" << std::flush;
+        show(rows, "");
     }
     void done(std::size_t rows)
     {
         if (printed_)
-            err_ << "\r" << rows << " 行 / rows\n" << std::flush;
+            show(rows, "\n");
     }
 
 private:
     using Clock = std::chrono::steady_clock;
+
+    // The line is written whole, so a terminal never shows half of it.
+    void show(std::size_t rows, const char* end)
+    {
+        char line[64];
+        const int length = std::snprintf(line, sizeof line, "\r%zu 行 / rows%s", rows, end);
+        err_.write(line, std::min<std::streamsize>(length, sizeof line - 1)).flush();
+    }
+
     std::ostream& err_;
     bool shown_;
     bool printed_ = false;
