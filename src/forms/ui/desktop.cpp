@@ -6,20 +6,10 @@
 
 namespace kandelo::forms {
 
-QString SystemDesktop::saveFileName(
-    QWidget* parent, const QString& caption, const QString& proposed, const QString& filter)
-{
-    return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
-}
+namespace {
 
-PrintOutcome SystemDesktop::printPage(QWidget* parent, const std::function<void(QPaintDevice&)>& paintPage)
-{
-    const PrintPageFunction print = printModule();
-    if (!print)
-        return PrintOutcome::Unavailable;
-    return print(parent, paintPage) ? PrintOutcome::Printed : PrintOutcome::Cancelled;
-}
-
+// The print module's function, loaded at the first call; nothing when the
+// module is not installed.
 PrintPageFunction printModule()
 {
     static const PrintPageFunction function = [] {
@@ -33,6 +23,22 @@ PrintPageFunction printModule()
         return PrintPageFunction{};
     }();
     return function;
+}
+
+} // namespace
+
+QString SystemDesktop::saveFileName(
+    QWidget* parent, const QString& caption, const QString& proposed, const QString& filter)
+{
+    return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
+}
+
+PrintOutcome SystemDesktop::printPage(QWidget* parent, const std::function<void(QPaintDevice&)>& paintPage)
+{
+    const PrintPageFunction print = printModule();
+    if (!print)
+        return PrintOutcome::Unavailable;
+    return print(parent, paintPage) ? PrintOutcome::Printed : PrintOutcome::Cancelled;
 }
 
 } // namespace kandelo::forms

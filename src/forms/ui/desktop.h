@@ -37,8 +37,4 @@ public:
 // The signature of the function the print module exports as kandeloPrintPage.
 using PrintPageFunction = bool (*)(QWidget* parent, const std::function<void(QPaintDevice&)>& paintPage);
 
-// The print module's function, loaded at the first call; nothing when the
-// module is not installed.
-PrintPageFunction printModule();
-
 } // namespace kandelo::forms

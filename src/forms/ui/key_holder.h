@@ -28,8 +28,6 @@ public:
     // (a key pressed its OK).
     void handOver(QWidget* window);
 
-    std::size_t keptKeys() const noexcept { return keys_.size(); }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
