@@ -299,8 +299,20 @@ int runBatch(const Options& options, std::istream& standardInput, std::ostream& 
         return {chunk.data(), static_cast<std::size_t>(in->gcount())};
     };
 
+    // A file is read through once to tell its encoding, since a file in
+    // Shift_JIS may hold nothing but ASCII for many rows; standard input can
+    // only be told by its first piece.
+    std::optional<Encoding> fileEncoding;
+    if (in == &file) {
+        EncodingDetector detector;
+        for (std::string_view piece = readChunk(); !piece.empty() && !detector.decided(); piece = readChunk())
+            detector.feed(piece);
+        fileEncoding = detector.result();
+        file.clear();
+        file.seekg(0);
+    }
     std::string_view bytes = readChunk();
-    const Encoding inputEncoding = detectEncoding(bytes);
+    const Encoding inputEncoding = fileEncoding ? *fileEncoding : detectEncoding(bytes);
     if (inputEncoding == Encoding::Utf8WithBom)
         bytes.remove_prefix(3);
     Transcoder decode(inputEncoding, Encoding::Utf8);

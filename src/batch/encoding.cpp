@@ -27,23 +27,6 @@ int sequenceLength(unsigned char lead)
     return 0;
 }
 
-bool isUtf8(std::string_view text)
-{
-    for (std::size_t i = 0; i < text.size();) {
-        const int length = sequenceLength(static_cast<unsigned char>(text[i]));
-        if (length == 0)
-            return false;
-        for (int k = 1; k < length; ++k) {
-            if (i + static_cast<std::size_t>(k) >= text.size())
-                return true; // cut off at the end of what was read
-            if ((static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]) & 0xC0) != 0x80)
-                return false;
-        }
-        i += static_cast<std::size_t>(length);
-    }
-    return true;
-}
-
 const char* iconvName(Encoding encoding)
 {
     return encoding == Encoding::Cp932 ? "CP932" : "UTF-8";
@@ -51,11 +34,37 @@ const char* iconvName(Encoding encoding)
 
 } // namespace
 
+void EncodingDetector::feed(std::string_view bytes)
+{
+    if (!started_) {
+        started_ = true;
+        bom_ = bytes.substr(0, Bom.size()) == Bom;
+    }
+    for (std::size_t i = 0; i < bytes.size() && utf8_; ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if (continuation_ > 0) {
+            utf8_ = (byte & 0xC0) == 0x80;
+            --continuation_;
+            continue;
+        }
+        const int length = sequenceLength(byte);
+        utf8_ = length > 0;
+        continuation_ = length - 1;
+    }
+}
+
+Encoding EncodingDetector::result() const noexcept
+{
+    if (bom_)
+        return Encoding::Utf8WithBom;
+    return utf8_ ? Encoding::Utf8 : Encoding::Cp932;
+}
+
 Encoding detectEncoding(std::string_view start)
 {
-    if (start.substr(0, Bom.size()) == Bom)
-        return Encoding::Utf8WithBom;
-    return isUtf8(start) ? Encoding::Utf8 : Encoding::Cp932;
+    EncodingDetector detector;
+    detector.feed(start);
+    return detector.result();
 }
 
 std::optional<Encoding> encodingNamed(std::string_view name)

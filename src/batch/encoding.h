@@ -11,8 +11,24 @@ namespace kandelo::batch {
 
 enum class Encoding { Utf8, Utf8WithBom, Cp932 };
 
-// The encoding of a file from its first bytes: a byte-order mark, valid UTF-8
-// (an incomplete character at the very end of `start` allowed), or CP932.
+// Tells the encoding of a text fed in pieces: a byte-order mark, valid UTF-8
+// throughout, or else CP932. A character cut off at the end of what was fed
+// so far does not count against UTF-8.
+class EncodingDetector {
+public:
+    void feed(std::string_view bytes);
+    Encoding result() const noexcept;
+    // CP932 is certain once a byte is no UTF-8; more bytes change nothing.
+    bool decided() const noexcept { return !utf8_; }
+
+private:
+    bool started_ = false;
+    bool bom_ = false;
+    bool utf8_ = true;
+    int continuation_ = 0; // continuation bytes still owed by the last lead byte
+};
+
+// The encoding of a text from its first bytes alone.
 Encoding detectEncoding(std::string_view start);
 
 // The encoding a name on the command line stands for: utf-8, utf-8-bom,

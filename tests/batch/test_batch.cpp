@@ -79,6 +79,7 @@ private slots:
     void filesAsTheyComeFromAnOffice_data();
     void filesAsTheyComeFromAnOffice();
     void otherColumnsCarriedThrough();
+    void shiftJisFarIntoTheFile();
     void outputEncodings();
     void exitStatuses_data();
     void exitStatuses();
@@ -283,6 +284,27 @@ void TestBatch::otherColumnsCarriedThrough()
     // A short row is filled out to the heading's columns, so the results line up.
     QCOMPARE(q(out[2][4]), QString());
     QCOMPARE(q(out[2][8]), QStringLiteral("Lead"));
+}
+
+// A Shift_JIS file may hold nothing but ASCII for many rows; its first
+// Japanese name comes long after the first piece read.
+void TestBatch::shiftJisFarIntoTheFile()
+{
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("in.csv"));
+    QFile file(in);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("name,kwh,kvarh\r\n");
+    for (int row = 0; row < 5000; ++row)
+        file.write("customer,1000,484.3\r\n");
+    file.write("\x8C\xDA\x8B\x71,1000,484.3\r\n"); // 顧客
+    file.close();
+    QVERIFY(file.size() > 65536);
+    const Run r = run({"--batch", in.toStdString(), "--encoding", "utf-8"});
+    QCOMPARE(r.status, batch::AllRowsComputed);
+    const auto out = records(r.out);
+    QCOMPARE(out.size(), std::size_t(5002));
+    QCOMPARE(q(out.back()[0]), QStringLiteral("顧客"));
 }
 
 void TestBatch::outputEncodings()
