@@ -7,6 +7,8 @@
 #include <QStylePainter>
 #include <QToolTip>
 
+#include <functional>
+
 namespace kandelo::forms {
 
 namespace {
@@ -24,10 +26,10 @@ bool isWhole(const FittedText& fitted, const QString& text, const QFont& font)
 }
 
 // Shows the whole text as a tooltip where the control draws less of it and
-// has no hint of its own.
-bool showWholeText(QWidget* control, QEvent* event, const QString& text, bool drawnWhole)
+// has no hint of its own. Only a tooltip event costs a fitting.
+bool showWholeText(QWidget* control, QEvent* event, const QString& text, const std::function<bool()>& drawnWhole)
 {
-    if (event->type() != QEvent::ToolTip || drawnWhole || !control->toolTip().isEmpty())
+    if (event->type() != QEvent::ToolTip || !control->toolTip().isEmpty() || drawnWhole())
         return false;
     QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text, control);
     return true;
@@ -71,7 +73,8 @@ void FittingLabel::paintEvent(QPaintEvent* event)
 
 bool FittingLabel::event(QEvent* event)
 {
-    return showWholeText(this, event, text(), isWhole(shown(), text(), font())) || QLabel::event(event);
+    return showWholeText(this, event, text(), [this] { return isWhole(shown(), text(), font()); })
+        || QLabel::event(event);
 }
 
 QRect FittingLineEdit::textArea() const
@@ -134,7 +137,8 @@ void FittingGroupBox::paintEvent(QPaintEvent* event)
 
 bool FittingGroupBox::event(QEvent* event)
 {
-    return showWholeText(this, event, title(), isWhole(shown(), title(), font())) || QGroupBox::event(event);
+    return showWholeText(this, event, title(), [this] { return isWhole(shown(), title(), font()); })
+        || QGroupBox::event(event);
 }
 
 void FittingItemDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
