@@ -33,18 +33,12 @@ enum Column : std::size_t {
     ColumnCount
 };
 
-// The caption of lblPhase without the blank that only aligns it.
-std::string phaseText(pf::Phase phase)
+// A screen text without the leading blanks that only align it: " Lag", and
+// the capacitance rows right-aligned in their list.
+std::string withoutAligningBlanks(const std::string& text)
 {
-    std::string caption = pf::phaseCaption(phase);
-    return caption.substr(caption.find_first_not_of(' '));
-}
-
-// A capacitance list row without the blanks that right-align it in the list.
-std::string listText(const std::string& row)
-{
-    const auto first = row.find_first_not_of(' ');
-    return first == std::string::npos ? std::string() : row.substr(first);
+    const auto first = text.find_first_not_of(' ');
+    return first == std::string::npos ? std::string() : text.substr(first);
 }
 
 void setIfProduced(std::vector<std::string>& cells, Column column, const std::optional<std::string>& text)
@@ -108,7 +102,7 @@ RowResult computeRow(const Readings& readings)
     result.cells[Kwh] = screen.lblKwh;
     result.cells[Kvarh] = screen.lblKvarh;
     result.cells[Pf] = screen.lblPf;
-    result.cells[Phase] = phaseText(screen.phase);
+    result.cells[Phase] = withoutAligningBlanks(pf::phaseCaption(screen.phase));
     if (screen.commentVisible)
         result.cells[Note] = pf::CommentCaption;
 
@@ -145,7 +139,7 @@ RowResult computeRow(const Readings& readings)
         std::size_t column = FirstCapacitance;
         for (const auto& list : texts.table->rows)
             for (const std::string& row : list)
-                result.cells[column++] = listText(row);
+                result.cells[column++] = withoutAligningBlanks(row);
     }
     if (failed)
         return refuse(app::message::Failure);
