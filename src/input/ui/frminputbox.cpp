@@ -136,8 +136,9 @@ void FrmInputBox::gotFocus(QWidget* control)
 // The dialog unloads and the timer shows it again; no window of its own exists
 // in between. Its window stays on the screen meanwhile, empty, and keeps what
 // is typed, so that no key a fast typist presses goes nowhere.
-void FrmInputBox::holdKeysUntilReopened()
+void FrmInputBox::reopenForNextFigure()
 {
+    app_.frmTimer().armInput();
     heldKeys_ = std::make_unique<forms::KeyHolder>(keepWindowThroughUnload());
 }
 
@@ -170,8 +171,7 @@ void FrmInputBox::OKButton_Click()
     case app::InputMode::Kwh:
         pf.intKwh = verdict.value;
         app_.strInputMode = app::InputMode::Kvarh;
-        app_.frmTimer().armInput();
-        holdKeysUntilReopened();
+        reopenForNextFigure();
         break;
     case app::InputMode::Kvarh:
         pf.intKvarh = verdict.value;
@@ -180,8 +180,7 @@ void FrmInputBox::OKButton_Click()
     case app::InputMode::Hours:
         pf.intHours = verdict.value;
         app_.strInputMode = app::InputMode::TargetPf;
-        app_.frmTimer().armInput();
-        holdKeysUntilReopened();
+        reopenForNextFigure();
         break;
     case app::InputMode::TargetPf:
         pf.intTargetPf = verdict.value;

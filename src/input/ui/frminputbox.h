@@ -47,8 +47,9 @@ private:
     bool CheckNumericKey(int virtualKey, QLineEdit* box);
 
     void gotFocus(QWidget* control);
-    // After an OK that has the dialog reopened: the keys typed until then.
-    void holdKeysUntilReopened();
+    // After an OK that has the dialog reopened for the next figure: arms
+    // tmrInput and keeps the keys typed until the dialog is back.
+    void reopenForNextFigure();
     void handOverHeldKeys();
 
     app::App& app_;
