@@ -81,6 +81,21 @@ const std::vector<std::string_view>& resultHeadings()
     return headings;
 }
 
+RowResult blankRow()
+{
+    RowResult result;
+    result.cells.resize(ColumnCount);
+    return result;
+}
+
+RowResult refusedRow(std::string message)
+{
+    RowResult result = blankRow();
+    result.cells[Error] = std::move(message);
+    result.refused = true;
+    return result;
+}
+
 RowResult computeRow(const Readings& readings)
 {
     RowResult result;

@@ -31,4 +31,9 @@ struct RowResult {
 // refuse leaves its message in the error column; the texts set before it stay.
 RowResult computeRow(const Readings& readings);
 
+// A row with no figure at all: every cell empty, nothing refused.
+RowResult blankRow();
+// A row that is not computed: every cell empty but the error column's message.
+RowResult refusedRow(std::string message);
+
 } // namespace kandelo::batch

@@ -5,10 +5,16 @@ namespace kandelo::batch {
 void CsvReader::feed(std::string_view text)
 {
     for (const char c : text) {
+        const std::size_t line = lines_.line();
+        lines_.feed(c);
         if (carriageReturn_) {
             carriageReturn_ = false;
             if (c == '\n')
                 continue;
+        }
+        if (!recordStarted_ && c != '\r' && c != '\n') {
+            recordStarted_ = true;
+            record_.line = line;
         }
         if (quoted_) {
             if (quoteSeen_) {
@@ -40,6 +46,7 @@ void CsvReader::feed(std::string_view text)
         case '"':
             if (!fieldStarted_) {
                 quoted_ = true;
+                quoteLine_ = line;
                 fieldStarted_ = true;
                 break;
             }
@@ -53,16 +60,16 @@ void CsvReader::feed(std::string_view text)
 
 void CsvReader::finish()
 {
-    if (quoteSeen_)
-        quoted_ = quoteSeen_ = false;
-    if (fieldStarted_ || !record_.empty())
+    if (quoted_ && !quoteSeen_)
+        unclosedQuote_ = quoteLine_;
+    quoted_ = quoteSeen_ = false;
+    if (fieldStarted_ || !record_.fields.empty())
         endRecord();
-    quoted_ = false;
 }
 
 void CsvReader::endField()
 {
-    record_.push_back(std::move(field_));
+    record_.fields.push_back(std::move(field_));
     field_.clear();
     fieldStarted_ = false;
 }
@@ -70,11 +77,12 @@ void CsvReader::endField()
 void CsvReader::endRecord()
 {
     // A line with nothing on it is no record.
-    if (!fieldStarted_ && record_.empty())
+    recordStarted_ = false;
+    if (!fieldStarted_ && record_.fields.empty())
         return;
     endField();
     records_.push_back(std::move(record_));
-    record_.clear();
+    record_ = {};
 }
 
 namespace {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "batch/encoding.h"
+
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,7 +13,14 @@
 
 namespace kandelo::batch {
 
-// Splits UTF-8 text, fed in pieces of any size, into records.
+struct CsvRecord {
+    std::vector<std::string> fields;
+    std::size_t line = 1; // where it begins, counted as a text editor counts
+};
+
+// Splits text, fed in pieces of any size, into records. The text may be
+// UTF-8 or CP932: neither has a comma, a quote or a line break inside another
+// character.
 class CsvReader {
 public:
     // Takes the next piece of text. Complete records are then in records().
@@ -19,18 +29,24 @@ public:
     void finish();
 
     // The records completed so far; the caller takes them.
-    std::vector<std::vector<std::string>>& records() noexcept { return records_; }
+    std::vector<CsvRecord>& records() noexcept { return records_; }
+    // Once finished: the line where a quoted field opened that never closed.
+    std::optional<std::size_t> unclosedQuote() const noexcept { return unclosedQuote_; }
 
 private:
     void endField();
     void endRecord();
 
-    std::vector<std::vector<std::string>> records_;
-    std::vector<std::string> record_;
+    std::vector<CsvRecord> records_;
+    CsvRecord record_;
     std::string field_;
+    LineCounter lines_;
+    std::size_t quoteLine_ = 0;
+    std::optional<std::size_t> unclosedQuote_;
     bool quoted_ = false;    // inside a quoted field
     bool quoteSeen_ = false; // a quote inside a quoted field: its end, or the first of two
     bool fieldStarted_ = false;
+    bool recordStarted_ = false;
     bool carriageReturn_ = false; // a CR ended the last record; an LF right after belongs to it
 };
 

@@ -1,6 +1,9 @@
 #include "batch/batch_row.h"
 #include "batch/command_line.h"
 #include "batch/csv.h"
+#include "batch/encoding.h"
+#include "batch/input.h"
+#include "batch/input_columns.h"
 #include "forms/ui/fitting_widgets.h"
 #include "support/session.h"
 #include "support/texts.h"
@@ -12,7 +15,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
 #include <sstream>
+#include <thread>
 
 using namespace kandelo;
 
@@ -39,13 +47,14 @@ struct Run {
     std::string err;
 };
 
-Run run(const std::vector<std::string>& arguments, const std::string& input = {})
+Run run(const std::vector<std::string>& arguments, const std::string& input = {},
+    batch::Language language = batch::Language::English)
 {
     std::istringstream in(input);
     std::ostringstream out;
     std::ostringstream err;
     Run r;
-    r.status = batch::runCommandLine(arguments, in, out, err);
+    r.status = batch::runCommandLine(arguments, in, out, err, language);
     r.out = out.str();
     r.err = err.str();
     return r;
@@ -57,10 +66,46 @@ std::vector<std::vector<std::string>> records(std::string_view text)
     batch::CsvReader reader;
     reader.feed(text);
     reader.finish();
-    return reader.records();
+    std::vector<std::vector<std::string>> fields;
+    for (auto& record : reader.records())
+        fields.push_back(std::move(record.fields));
+    return fields;
 }
 
 const std::string Bom = "\xEF\xBB\xBF";
+
+// The cell of a row under a heading of the result.
+QString under(const std::vector<std::vector<std::string>>& out, std::size_t row, std::string_view heading)
+{
+    const auto& head = out.at(0);
+    const auto at = std::find(head.begin(), head.end(), heading);
+    if (at == head.end())
+        return QStringLiteral("<no heading %1>").arg(q(heading));
+    return q(out.at(row).at(static_cast<std::size_t>(at - head.begin())));
+}
+
+std::vector<std::string> arguments(const QStringList& list)
+{
+    std::vector<std::string> args;
+    for (const QString& a : list)
+        args.push_back(a.toStdString());
+    return args;
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+const QString MoreFields = QStringLiteral("見出しより項目の多い行のため計算していません（%1 行目）");
 
 } // namespace
 
@@ -85,6 +130,21 @@ private slots:
     void exitStatuses();
     void unreadableAndUnwritableFiles();
     void helpAndVersion();
+
+    void rowsStayUnderTheirHeadings_data();
+    void rowsStayUnderTheirHeadings();
+    void encodingCutAnywhere_data();
+    void encodingCutAnywhere();
+    void inputEncodings_data();
+    void inputEncodings();
+    void inputReadOnceIsKept();
+    void headingsNameTheirReading_data();
+    void headingsNameTheirReading();
+    void commandLines_data();
+    void commandLines();
+    void messagesInTheUserLanguage_data();
+    void messagesInTheUserLanguage();
+    void outputFileAsACarefulToolWritesIt();
 };
 
 void TestBatch::cleanup()
@@ -317,8 +377,10 @@ void TestBatch::outputEncodings()
     const Run shiftJis = run({"--batch", "-", "--encoding", "cp932"}, input);
     QVERIFY(shiftJis.out.find("\x97\x4C\x8C\xF8\x93\x64\x97\xCD\x97\xCA") != std::string::npos); // 有効電力量
     // Read back, the Shift_JIS result is the same text.
-    const Run again = run({"--batch", "-", "--encoding", "utf-8"}, shiftJis.out);
-    QCOMPARE(records(again.out)[1][2], records(plain.out)[1][2]);
+    batch::Decoder decoder(batch::Encoding::Cp932);
+    std::string again;
+    QVERIFY(decoder.decode(shiftJis.out, &again) && decoder.finish());
+    QCOMPARE(again, plain.out);
 }
 
 void TestBatch::exitStatuses_data()
@@ -401,6 +463,367 @@ void TestBatch::helpAndVersion()
     QVERIFY(batch::wantsCommandLine({"-h"}));
     QVERIFY(!batch::wantsCommandLine({}));
     QVERIFY(!batch::wantsCommandLine({"-platform", "xcb"}));
+}
+
+void TestBatch::rowsStayUnderTheirHeadings_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QStringList>("kwh");    // under 有効電力量kWh, row by row
+    QTest::addColumn<QStringList>("errors"); // under エラー, row by row
+    QTest::addColumn<int>("status");
+    QTest::newRow("a trailing comma") << "kwh,kvarh\n1000,484.3,\n" << QStringList{"1,000.00"} << QStringList{""} << batch::AllRowsComputed;
+    QTest::newRow("a refused row with a trailing comma") << "kwh,kvarh\n0,1,,\n" << QStringList{""} << QStringList{ZeroEntry} << batch::SomeRowsRefused;
+    QTest::newRow("a comma in an unquoted name") << "name,kwh,kvarh\n山田, 太郎,1000,484.3\n佐藤,1000,484.3\n"
+        << QStringList{"", "1,000.00"} << QStringList{MoreFields.arg(2), ""} << batch::SomeRowsRefused;
+    QTest::newRow("more fields after a quoted line break") << "memo,kwh,kvarh\n1,1000,484.3\n\"two\nlines\",1000,484.3,x\n"
+        << QStringList{"1,000.00", ""} << QStringList{"", MoreFields.arg(3)} << batch::SomeRowsRefused;
+    QTest::newRow("a blank spreadsheet row") << "kwh,kvarh,memo\n1000,484.3,a\n,,\n1000,-484.3,b\n"
+        << QStringList{"1,000.00", "", "1,000.00"} << QStringList{"", "", ""} << batch::AllRowsComputed;
+    QTest::newRow("a blank row wider than the heading") << "kwh,kvarh\n , ,,,,\n" << QStringList{""} << QStringList{""} << batch::AllRowsComputed;
+    QTest::newRow("a row shorter than the heading") << "kwh,kvarh,memo\n1000,484.3\n1000\n"
+        << QStringList{"1,000.00", ""} << QStringList{"", ZeroEntry} << batch::SomeRowsRefused;
+}
+
+// Every result cell stands under its own heading, whatever the width of its row.
+void TestBatch::rowsStayUnderTheirHeadings()
+{
+    QFETCH(QString, input);
+    QFETCH(QStringList, kwh);
+    QFETCH(QStringList, errors);
+    QFETCH(int, status);
+    const Run r = run({"--batch", "-", "--encoding", "utf-8"}, input.toStdString());
+    QCOMPARE(r.status, status);
+    QVERIFY(r.err.empty());
+    const auto out = records(r.out);
+    QCOMPARE(out.size(), std::size_t(kwh.size() + 1));
+    for (std::size_t row = 1; row < out.size(); ++row) {
+        QCOMPARE(out[row].size(), out[0].size());
+        QCOMPARE(under(out, row, "有効電力量kWh"), kwh[int(row - 1)]);
+        QCOMPARE(under(out, row, "エラー"), errors[int(row - 1)]);
+        if (!errors[int(row - 1)].startsWith(MoreFields.left(8)))
+            continue;
+        // A refused wider row keeps its first fields and has no result at all.
+        QCOMPARE(q(out[row][0]), QString::fromStdString(records(input.toStdString())[row][0]));
+        for (std::size_t column = out[0].size() - batch::resultHeadings().size(); column + 1 < out[0].size(); ++column)
+            QCOMPARE(q(out[row][column]), QString());
+    }
+}
+
+void TestBatch::encodingCutAnywhere_data()
+{
+    QTest::addColumn<QByteArray>("utf8");
+    QTest::addColumn<QByteArray>("cp932");
+    QTest::addColumn<int>("replaced");
+    QTest::newRow("Japanese") << QByteArray("有効") << QByteArray("\x97\x4C\x8C\xF8") << 0;
+    QTest::newRow("a stray lead byte before a comma") << QByteArray("A\xE3,1000,484.3") << QByteArray("A?,1000,484.3") << 1;
+    QTest::newRow("a sequence cut short") << QByteArray("\xE3\x81,x") << QByteArray("?,x") << 1;
+    QTest::newRow("an emoji") << QByteArray("A\xF0\x9F\x98\x80" "B") << QByteArray("A?B") << 1;
+    QTest::newRow("bytes of no sequence") << QByteArray("\xFF\xFE\x80") << QByteArray("???") << 3;
+    QTest::newRow("an incomplete character at the end") << QByteArray("x\xE6\x9C") << QByteArray("x?") << 1;
+}
+
+// Writing CP932, a text gives the same bytes however it is cut into pieces;
+// what CP932 cannot hold becomes one "?" and nothing else goes.
+void TestBatch::encodingCutAnywhere()
+{
+    QFETCH(QByteArray, utf8);
+    QFETCH(QByteArray, cp932);
+    QFETCH(int, replaced);
+    const std::string text = utf8.toStdString();
+    for (std::size_t piece = 1; piece <= text.size(); ++piece) {
+        for (std::size_t first = 0; first <= text.size(); first += piece == 1 ? 1 : text.size() + 1) {
+            // Two pieces cut at `first`, or pieces of `piece` bytes each.
+            batch::Encoder encoder(batch::Encoding::Cp932);
+            std::string out;
+            if (piece == 1) {
+                encoder.encode(std::string_view(text).substr(0, first), out);
+                encoder.encode(std::string_view(text).substr(first), out);
+            } else {
+                for (std::size_t at = 0; at < text.size(); at += piece)
+                    encoder.encode(std::string_view(text).substr(at, piece), out);
+            }
+            encoder.finish(out);
+            QCOMPARE(QByteArray::fromStdString(out), cp932);
+            QCOMPARE(int(encoder.replaced()), replaced);
+        }
+    }
+
+    // On the command line, where the input is UTF-8, standard error tells once how many went.
+    batch::Decoder utf8Input(batch::Encoding::Utf8);
+    if (!utf8Input.decode(text, nullptr) || !utf8Input.finish())
+        return;
+    const Run r = run({"--batch", "-", "--encoding", "cp932"}, "name,kwh,kvarh\n" + text + ",1000,484.3\nB,1000,484.3\n");
+    QCOMPARE(r.status, batch::AllRowsComputed);
+    QCOMPARE(q(r.err), replaced == 0 ? QString() : QStringLiteral("kandelo: %1 character%2 that CP932 cannot hold written as \"?\"\n")
+                           .arg(replaced).arg(replaced == 1 ? "" : "s"));
+    QVERIFY(QByteArray::fromStdString(r.out).contains(cp932 + ",1000,484.3,\"1,000.00\",484.30,90.00,Lag,"));
+}
+
+void TestBatch::inputEncodings_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message"); // on standard error, or the name of the last row as read
+    const QByteArray head = "顧客名,kwh,kvarh\n山田商店,1000,484.3\n";
+    const QByteArray shiftJis = "\x8C\xDA\x8B\x71\x96\xBC,kwh,kvarh\r\n\x8E\x52\x93\x63,1000,484.3\r\n"; // 顧客名 / 山田
+    QTest::newRow("UTF-8 with one byte of neither") << head + "佐藤\xFF,1000,484.3\n" << QStringList{} << batch::UsageOrFileError
+        << "kandelo: standard input, line 3: byte 0xFF is neither UTF-8 nor Shift_JIS (CP932) (--input-encoding states the encoding)\n";
+    QTest::newRow("Shift_JIS with one byte of neither") << shiftJis + "\x8D\xB2\x93\xA1\xFD,1000,484.3\r\n" << QStringList{} << batch::UsageOrFileError
+        << "kandelo: standard input, line 3: byte 0xFD is neither UTF-8 nor Shift_JIS (CP932) (--input-encoding states the encoding)\n";
+    QTest::newRow("Shift_JIS told from the whole") << shiftJis << QStringList{} << batch::AllRowsComputed << "山田";
+    QTest::newRow("UTF-8 stated") << head << QStringList{"--input-encoding", "utf-8"} << batch::AllRowsComputed << "山田商店";
+    QTest::newRow("UTF-8 stated, with a byte-order mark") << QByteArray(Bom.c_str()) + head << QStringList{"--input-encoding=UTF-8"} << batch::AllRowsComputed << "山田商店";
+    QTest::newRow("UTF-8 stated, Shift_JIS given") << shiftJis << QStringList{"--input-encoding", "utf-8"} << batch::UsageOrFileError
+        << "kandelo: standard input, line 1: byte 0x8C is not UTF-8\n";
+    QTest::newRow("Shift_JIS stated") << shiftJis << QStringList{"--input-encoding", "cp932"} << batch::AllRowsComputed << "山田";
+    QTest::newRow("Shift_JIS stated, a lead byte before a comma") << QByteArray("name,kwh,kvarh\nA\xE3,1000,484.3\n") << QStringList{"--input-encoding", "cp932"}
+        << batch::UsageOrFileError << "kandelo: standard input, line 2: byte 0xE3 is not Shift_JIS (CP932)\n";
+    QTest::newRow("a byte-order mark, then no UTF-8") << QByteArray(Bom.c_str()) + head + "\x8E\x52,1,1\n" << QStringList{} << batch::UsageOrFileError
+        << "kandelo: standard input, line 3: byte 0x8E is not UTF-8\n";
+    QTest::newRow("a NUL byte") << QByteArray("kwh,kvarh\n1000,4\0" "84.3\n", 20) << QStringList{} << batch::UsageOrFileError
+        << "kandelo: standard input, line 2: byte 0x00 is neither UTF-8 nor Shift_JIS (CP932) (--input-encoding states the encoding)\n";
+    QTest::newRow("UTF-16") << QByteArray("\xFF\xFEk\0w\0h\0", 8) << QStringList{} << batch::UsageOrFileError
+        << "kandelo: standard input is UTF-16; save it as UTF-8 or Shift_JIS (CP932)\n";
+    QTest::newRow("an overlong form is no UTF-8") << head + "\xC0\xAF,1,1\n" << QStringList{"--input-encoding", "utf-8"} << batch::UsageOrFileError
+        << "kandelo: standard input, line 3: byte 0xC0 is not UTF-8\n";
+}
+
+// A file is read in the encoding it has throughout, or not at all: no byte is guessed.
+void TestBatch::inputEncodings()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, options);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    const Run r = run(arguments(QStringList{"--batch", "-", "--encoding", "utf-8"} + options), file.toStdString());
+    QCOMPARE(r.status, status);
+    if (status == batch::UsageOrFileError) {
+        QCOMPARE(q(r.err), message);
+        QVERIFY(r.out.empty());
+        return;
+    }
+    QVERIFY(r.err.empty());
+    const auto out = records(r.out);
+    QCOMPARE(q(out.back()[0]), message);
+    QVERIFY(QString::fromStdString(r.out).contains(QStringLiteral("1,000.00")));
+}
+
+// What can be read only once is kept and read again: standard input judged
+// whole, however long it stays ASCII, and longer than what memory keeps.
+void TestBatch::inputReadOnceIsKept()
+{
+    std::string input = "name,kwh,kvarh\r\n";
+    const std::string longName(1000, 'n');
+    while (input.size() <= batch::SpoolMemoryBound + 65536)
+        input += longName + ",1000,484.3\r\n";
+    input += "\x8C\xDA\x8B\x71,1000,484.3\r\n"; // 顧客 in Shift_JIS, the first byte of no ASCII
+    const Run r = run({"--batch", "-", "--encoding", "utf-8"}, input);
+    QCOMPARE(r.status, batch::AllRowsComputed);
+    QVERIFY(r.err.empty());
+    const auto out = records(r.out);
+    QCOMPARE(out.size(), records(input).size());
+    QCOMPARE(q(out.back()[0]), QStringLiteral("顧客"));
+    QCOMPARE(under(out, out.size() - 2, "力率（％）"), QStringLiteral("90.00"));
+}
+
+void TestBatch::headingsNameTheirReading_data()
+{
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<int>("reading"); // -1: none
+    const int kwh = int(batch::Reading::Kwh);
+    const int kvarh = int(batch::Reading::Kvarh);
+    const int hours = int(batch::Reading::Hours);
+    const int target = int(batch::Reading::Target);
+    QTest::newRow("the name") << "有効電力量" << kwh;
+    QTest::newRow("name and unit") << "有効電力量kWh" << kwh;
+    QTest::newRow("unit in brackets") << "有効電力量(kWh)" << kwh;
+    QTest::newRow("unit in full-width brackets") << "有効電力量（kWh）" << kwh;
+    QTest::newRow("English") << "kwh" << kwh;
+    QTest::newRow("English in another case") << "KWh" << kwh;
+    QTest::newRow("blanks around") << "　 有効電力量 kWh " << kwh;
+    QTest::newRow("English with its unit") << "kvarh (kvarh)" << kvarh;
+    QTest::newRow("reactive") << "無効電力量kvarh" << kvarh;
+    QTest::newRow("hours") << "積算時間（H）" << hours;
+    QTest::newRow("hours in English") << "Hours" << hours;
+    QTest::newRow("target") << "目標力率％" << target;
+    QTest::newRow("target in English") << "target(%)" << target;
+    QTest::newRow("only begins with a name") << "有効電力量（前月）" << -1;
+    QTest::newRow("another unit") << "有効電力量MWh" << -1;
+    QTest::newRow("a longer English word") << "kwhs" << -1;
+    QTest::newRow("unclosed bracket") << "有効電力量(kWh" << -1;
+    QTest::newRow("the power factor") << "力率（％）" << -1;
+}
+
+void TestBatch::headingsNameTheirReading()
+{
+    QFETCH(QString, heading);
+    QFETCH(int, reading);
+    const auto named = batch::readingNamed(heading.toStdString());
+    QCOMPARE(named ? int(*named) : -1, reading);
+}
+
+void TestBatch::commandLines_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message"); // the one line on standard error; empty: none
+    QTest::newRow("a file without --batch") << QStringList{"readings.csv"} << batch::UsageOrFileError
+        << "kandelo: unexpected argument readings.csv (the input file goes after --batch; see kandelo --help)\n";
+    QTest::newRow("an unknown short option") << QStringList{"-x"} << batch::UsageOrFileError << "kandelo: unknown option -x (see kandelo --help)\n";
+    QTest::newRow("-v is no option") << QStringList{"-v"} << batch::UsageOrFileError << "kandelo: unknown option -v (see kandelo --help)\n";
+    QTest::newRow("a long option with one dash") << QStringList{"-batch", "in.csv"} << batch::UsageOrFileError << "kandelo: unknown option -batch (see kandelo --help)\n";
+    QTest::newRow("an option given twice") << QStringList{"--batch", "-", "--batch", "-"} << batch::UsageOrFileError << "kandelo: option --batch is given twice (see kandelo --help)\n";
+    QTest::newRow("-o and --output") << QStringList{"--batch", "-", "-o", "a.csv", "--output=b.csv"} << batch::UsageOrFileError << "kandelo: option --output is given twice (see kandelo --help)\n";
+    QTest::newRow("a value after a flag") << QStringList{"--help=yes"} << batch::UsageOrFileError << "kandelo: unknown option --help (see kandelo --help)\n";
+    QTest::newRow("a value missing") << QStringList{"--batch", "-", "-o"} << batch::UsageOrFileError << "kandelo: option -o needs a value (see kandelo --help)\n";
+    QTest::newRow("an argument after --") << QStringList{"--batch", "-", "--", "x.csv"} << batch::UsageOrFileError
+        << "kandelo: unexpected argument x.csv (the input file goes after --batch; see kandelo --help)\n";
+    QTest::newRow("--batch=IN") << QStringList{"--batch=-"} << batch::AllRowsComputed << "";
+    QTest::newRow("a value after -o") << QStringList{"--batch", "-", "-o-"} << batch::AllRowsComputed << "";
+    QTest::newRow("a value after -o=") << QStringList{"--batch", "-", "-o=-"} << batch::AllRowsComputed << "";
+    QTest::newRow("-- ends the options") << QStringList{"--batch", "-", "--"} << batch::AllRowsComputed << "";
+    QTest::newRow("-- as a value") << QStringList{"--batch", "--"} << batch::UsageOrFileError
+        << "kandelo: cannot read --: No such file or directory\n";
+    QTest::newRow("a Qt option along") << QStringList{"--batch", "-", "-platform", "offscreen"} << batch::AllRowsComputed << "";
+}
+
+// The command line is read as QCommandLineParser reads one, and anything else
+// is a usage error that names the argument.
+void TestBatch::commandLines()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    const std::vector<std::string> args = ::arguments(arguments);
+    QVERIFY(batch::wantsCommandLine(args));
+    const Run r = run(args, "kwh,kvarh\n1000,484.3\n");
+    QCOMPARE(r.status, status);
+    QCOMPARE(q(r.err), message);
+    QCOMPARE(r.out.empty(), status == batch::UsageOrFileError);
+}
+
+void TestBatch::messagesInTheUserLanguage_data()
+{
+    QTest::addColumn<QStringList>("environment"); // LC_ALL, LC_MESSAGES, LANG
+    QTest::addColumn<bool>("japanese");
+    QTest::newRow("LANG Japanese") << QStringList{"", "", "ja_JP.UTF-8"} << true;
+    QTest::newRow("LANG English") << QStringList{"", "", "en_US.UTF-8"} << false;
+    QTest::newRow("nothing set") << QStringList{"", "", ""} << false;
+    QTest::newRow("LC_MESSAGES before LANG") << QStringList{"", "ja_JP.UTF-8", "C"} << true;
+    QTest::newRow("LC_ALL before both") << QStringList{"C.UTF-8", "ja_JP.UTF-8", "ja_JP.UTF-8"} << false;
+}
+
+void TestBatch::messagesInTheUserLanguage()
+{
+    QFETCH(QStringList, environment);
+    QFETCH(bool, japanese);
+    const char* variables[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
+    QByteArray saved[3];
+    for (int i = 0; i < 3; ++i) {
+        saved[i] = qgetenv(variables[i]);
+        if (environment[i].isEmpty())
+            qunsetenv(variables[i]);
+        else
+            qputenv(variables[i], environment[i].toUtf8());
+    }
+    const batch::Language language = batch::languageOfEnvironment();
+    for (int i = 0; i < 3; ++i)
+        saved[i].isNull() ? qunsetenv(variables[i]) : qputenv(variables[i], saved[i]);
+    QCOMPARE(language == batch::Language::Japanese, japanese);
+
+    // Each error line reads in that language.
+    const Run r = run({"--batch", "missing.csv"}, {}, language);
+    QCOMPARE(q(r.err), japanese ? QStringLiteral("kandelo: missing.csv を読めません：ファイルまたはフォルダーがありません\n")
+                                : QStringLiteral("kandelo: cannot read missing.csv: No such file or directory\n"));
+    const Run usage = run({"-x"}, {}, language);
+    QCOMPARE(q(usage.err), japanese ? QStringLiteral("kandelo: 不明なオプションです：-x（kandelo --help を参照）\n")
+                                    : QStringLiteral("kandelo: unknown option -x (see kandelo --help)\n"));
+    const Run quote = run({"--batch", "-"}, "kwh,kvarh\n1000,\"484.3\n", language);
+    QCOMPARE(q(quote.err), japanese ? QStringLiteral("kandelo: 標準入力 の 2 行目で開いた引用符（\"）が閉じていません\n")
+                                    : QStringLiteral("kandelo: standard input, line 2: a quote (\") opened here is never closed\n"));
+}
+
+// -o replaces a file only once the result is whole, and as the file was.
+void TestBatch::outputFileAsACarefulToolWritesIt()
+{
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("in.csv"));
+    writeFile(in, "kwh,kvarh\n1000,484.3\n");
+    const QByteArray result = QByteArray::fromStdString(run({"--batch", in.toStdString()}).out);
+    QVERIFY(result.startsWith(QByteArray::fromStdString(Bom) + "kwh,kvarh,"));
+    const auto runTo = [&](const QString& out) { return run({"--batch", in.toStdString(), "-o", out.toStdString()}); };
+    const auto files = [&] { return QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::Hidden); };
+    const auto mode = [](const QString& path) {
+        struct stat status {};
+        return ::stat(path.toLocal8Bit().constData(), &status) == 0 ? int(status.st_mode & 07777) : -1;
+    };
+
+    // A symbolic link is followed: it stays a link, its target takes the result.
+    const QString target = dir.filePath(QStringLiteral("target.csv"));
+    const QString link = dir.filePath(QStringLiteral("link.csv"));
+    writeFile(target, "old");
+    QVERIFY(QFile::link(target, link));
+    QCOMPARE(runTo(link).status, batch::AllRowsComputed);
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(readAll(target), result);
+    // A link to nothing yet makes the file it points to.
+    const QString dangling = dir.filePath(QStringLiteral("dangling.csv"));
+    QVERIFY(QFile::link(dir.filePath(QStringLiteral("made.csv")), dangling));
+    QCOMPARE(runTo(dangling).status, batch::AllRowsComputed);
+    QVERIFY(QFileInfo(dangling).isSymLink());
+    QCOMPARE(readAll(dir.filePath(QStringLiteral("made.csv"))), result);
+
+    // An existing file keeps its permissions; a new one gets 0666 less the umask.
+    const QString kept = dir.filePath(QStringLiteral("kept.csv"));
+    writeFile(kept, "old");
+    QVERIFY(::chmod(kept.toLocal8Bit().constData(), 0604) == 0);
+    QCOMPARE(runTo(kept).status, batch::AllRowsComputed);
+    QCOMPARE(mode(kept), 0604);
+    QCOMPARE(readAll(kept), result);
+    const mode_t mask = ::umask(027);
+    const Run made = runTo(dir.filePath(QStringLiteral("new.csv")));
+    ::umask(mask);
+    QCOMPARE(made.status, batch::AllRowsComputed);
+    QCOMPARE(mode(dir.filePath(QStringLiteral("new.csv"))), 0640);
+
+    // A file marked read-only is refused and left as it was.
+    const QString readOnly = dir.filePath(QStringLiteral("read-only.csv"));
+    writeFile(readOnly, "old");
+    QVERIFY(QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    const Run refused = runTo(readOnly);
+    QCOMPARE(refused.status, batch::UsageOrFileError);
+    QCOMPARE(q(refused.err), QStringLiteral("kandelo: %1 is not writable, so it is not replaced\n").arg(readOnly));
+    QCOMPARE(readAll(readOnly), QByteArray("old"));
+
+    // What is not a regular file is written, not replaced.
+    const QString fifo = dir.filePath(QStringLiteral("fifo"));
+    QVERIFY(::mkfifo(fifo.toLocal8Bit().constData(), 0600) == 0);
+    QByteArray throughFifo;
+    std::thread reader([&] { throughFifo = readAll(fifo); });
+    const Run toFifo = runTo(fifo);
+    reader.join();
+    QCOMPARE(toFifo.status, batch::AllRowsComputed);
+    QCOMPARE(throughFifo, result);
+    QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+    if (::geteuid() == 0) {
+        // A device node of its own, the null device: as root a rename would replace it.
+        const QString device = dir.filePath(QStringLiteral("null"));
+        QVERIFY(::mknod(device.toLocal8Bit().constData(), S_IFCHR | 0666, makedev(1, 3)) == 0);
+        QCOMPARE(runTo(device).status, batch::AllRowsComputed);
+        struct stat status {};
+        QVERIFY(::stat(device.toLocal8Bit().constData(), &status) == 0 && S_ISCHR(status.st_mode));
+    }
+    const Run folder = runTo(dir.path());
+    QCOMPARE(folder.status, batch::UsageOrFileError);
+    QCOMPARE(q(folder.err), QStringLiteral("kandelo: %1 is a directory\n").arg(dir.path()));
+
+    // Nothing is left beside the files.
+    QStringList expected{"dangling.csv", "fifo", "in.csv", "kept.csv", "link.csv", "made.csv", "new.csv", "read-only.csv", "target.csv"};
+    if (::geteuid() == 0)
+        expected << "null";
+    expected.sort();
+    QCOMPARE(files(), expected);
 }
 
 QTEST_MAIN(TestBatch)

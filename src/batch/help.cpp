@@ -1,0 +1,60 @@
+#include "batch/help.h"
+
+namespace kandelo::batch {
+
+std::string_view helpText()
+{
+    return R"(使い方 / Usage:
+  kandelo                                     画面で計算します / the screens
+  kandelo --batch 入力.csv [-o 出力.csv] [--encoding 文字コード]
+          [--input-encoding 文字コード]
+  kandelo --help | --version
+
+--batch 入力.csv
+    お客さまごとの検針値の CSV を一行ずつ計算し、
+    画面と同じ文字で結果を書きます。
+    「-」は標準入力です。見出しで列を探します（順不同）:
+      有効電力量 または kwh      （必須）
+      無効電力量 または kvarh    （必須、進みはマイナス）
+      積算時間   または hours    （目標力率と一緒に）
+      目標力率   または target   （積算時間と一緒に）
+    見出しは名前だけか、名前と単位です（有効電力量kWh、
+    有効電力量（kWh）など）。ほかの列はそのまま残ります。
+    見出しより項目の多い行は計算せず、エラーの列に書きます。
+    Computes each row of a CSV file of meter readings, one customer a row,
+    and writes the texts the screens show for it. "-" reads standard input.
+    Columns are found by their heading, in any order: 有効電力量 or kwh
+    (required), 無効電力量 or kvarh (required; negative when leading),
+    積算時間 or hours and 目標力率 or target (both, for the capacitor sizing).
+    A heading is the name alone or with its unit (有効電力量kWh, kwh (kWh)).
+    Other columns are carried through. A row with more fields than the
+    heading is not computed; the error column says so.
+-o, --output 出力.csv
+    結果の書き先。省略すると標準出力です。
+    書き終えてから置き換えます（権限は元のまま）。
+    Where the result goes; standard output without it. The file is only
+    replaced once the result is complete, and keeps its permissions.
+--encoding utf-8-bom | utf-8 | cp932
+    結果の文字コード（既定は BOM 付き UTF-8）。
+    The encoding of the result (UTF-8 with a byte-order mark by default, so
+    spreadsheet programs read it right).
+--input-encoding utf-8 | cp932
+    入力の文字コード。省略すると UTF-8 と Shift_JIS（CP932）を
+    ファイル全体から判別します。
+    The encoding of the input. Without it, UTF-8 (with or without a
+    byte-order mark) and Shift_JIS (CP932) are told apart from the whole file.
+-h, --help
+    この説明 / this help
+--version
+    版 / the version
+
+終了コード / Exit status:
+  0  すべての行を計算しました / every row was computed
+  1  エラーの列にメッセージがある行があります
+     / some rows carry a message in the error column
+  2  使い方、ファイルまたは入力の誤り（標準エラーに一行）
+     / a usage, file or input error (one line on standard error)
+)";
+}
+
+} // namespace kandelo::batch

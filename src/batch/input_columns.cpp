@@ -1,0 +1,143 @@
+#include "batch/input_columns.h"
+
+#include "batch/messages.h"
+
+#include <array>
+
+namespace kandelo::batch {
+
+namespace {
+
+struct ReadingName {
+    Reading reading;
+    std::string_view japanese;
+    std::string_view english; // lower case
+    std::array<std::string_view, 2> units; // lower case; unused ones empty
+    Text figure;
+};
+
+const std::array<ReadingName, 4>& readingNames()
+{
+    static const std::array<ReadingName, 4> names{{
+        {Reading::Kwh, "有効電力量", "kwh", {"kwh", ""}, {"有効電力量", "active energy"}},
+        {Reading::Kvarh, "無効電力量", "kvarh", {"kvarh", ""}, {"無効電力量", "reactive energy"}},
+        {Reading::Hours, "積算時間", "hours", {"h", ""}, {"積算時間", "metering hours"}},
+        {Reading::Target, "目標力率", "target", {"%", "％"}, {"目標力率", "target power factor"}},
+    }};
+    return names;
+}
+
+constexpr std::string_view IdeographicSpace = "\u3000";
+constexpr std::array<std::pair<std::string_view, std::string_view>, 4> Brackets{
+    {{"(", ")"}, {"（", "）"}, {"[", "]"}, {"［", "］"}}};
+
+char lowerAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Whether text starts with prefix, ASCII letters in any case; the rest is cut from text.
+bool takePrefix(std::string_view& text, std::string_view prefix)
+{
+    if (text.size() < prefix.size())
+        return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i)
+        if (lowerAscii(text[i]) != prefix[i])
+            return false;
+    text.remove_prefix(prefix.size());
+    return true;
+}
+
+bool takeSuffix(std::string_view& text, std::string_view suffix)
+{
+    if (text.size() < suffix.size() || text.substr(text.size() - suffix.size()) != suffix)
+        return false;
+    text.remove_suffix(suffix.size());
+    return true;
+}
+
+// Without the blanks at either end: spaces, tabs and ideographic spaces.
+std::string_view trimmed(std::string_view text)
+{
+    for (;;) {
+        if (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+            text.remove_prefix(1);
+        else if (text.substr(0, IdeographicSpace.size()) == IdeographicSpace)
+            text.remove_prefix(IdeographicSpace.size());
+        else
+            break;
+    }
+    for (;;) {
+        if (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+            text.remove_suffix(1);
+        else if (!takeSuffix(text, IdeographicSpace))
+            break;
+    }
+    return text;
+}
+
+bool isUnitOf(std::string_view text, const ReadingName& name)
+{
+    for (const std::string_view unit : name.units) {
+        std::string_view rest = text;
+        if (!unit.empty() && takePrefix(rest, unit) && rest.empty())
+            return true;
+    }
+    return false;
+}
+
+// What follows a reading's name: nothing, its unit, or its unit in brackets.
+bool isUnitPart(std::string_view rest, const ReadingName& name)
+{
+    rest = trimmed(rest);
+    if (rest.empty() || isUnitOf(rest, name))
+        return true;
+    for (const auto& [open, close] : Brackets) {
+        std::string_view inner = rest;
+        if (takePrefix(inner, open) && takeSuffix(inner, close) && isUnitOf(trimmed(inner), name))
+            return true;
+    }
+    return false;
+}
+
+const ReadingName& nameOf(Reading reading)
+{
+    return readingNames()[static_cast<std::size_t>(reading)];
+}
+
+} // namespace
+
+std::optional<Reading> readingNamed(std::string_view heading)
+{
+    heading = trimmed(heading);
+    for (const ReadingName& name : readingNames()) {
+        for (const std::string_view spelling : {name.japanese, name.english}) {
+            std::string_view rest = heading;
+            if (takePrefix(rest, spelling) && isUnitPart(rest, name))
+                return name.reading;
+        }
+    }
+    return std::nullopt;
+}
+
+InputColumns findInputColumns(const std::vector<std::string>& heading)
+{
+    std::array<std::optional<std::size_t>, 4> found;
+    for (std::size_t column = 0; column < heading.size(); ++column) {
+        const auto reading = readingNamed(heading[column]);
+        if (!reading)
+            continue;
+        auto& place = found[static_cast<std::size_t>(*reading)];
+        if (place)
+            throw BatchError(message::sameFigureTwice(
+                nameOf(*reading).figure, *place + 1, heading[*place], column + 1, heading[column]));
+        place = column;
+    }
+    if (!found[0])
+        throw BatchError(message::noActiveEnergyColumn());
+    if (!found[1])
+        throw BatchError(message::noReactiveEnergyColumn());
+    return {*found[0], *found[1], found[2], found[3]};
+}
+
+} // namespace kandelo::batch

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The columns of the readings, found by their headings.
+
+namespace kandelo::batch {
+
+enum class Reading { Kwh, Kvarh, Hours, Target };
+
+// The reading a heading names: after trimming, the reading's Japanese or
+// English name alone, or followed by its unit, directly or in brackets:
+// 有効電力量, 有効電力量kWh, 有効電力量(kWh), 有効電力量（kWh）, kwh, KWh. English
+// names and units are read in any letter case. A heading that merely begins
+// with a name (有効電力量（前月）) names nothing.
+std::optional<Reading> readingNamed(std::string_view heading);
+
+struct InputColumns {
+    std::size_t kwh = 0;
+    std::size_t kvarh = 0;
+    std::optional<std::size_t> hours;
+    std::optional<std::size_t> target;
+};
+
+// The columns of the readings in a heading. Raises BatchError when the active
+// or the reactive energy has no column, or when two columns name one reading.
+InputColumns findInputColumns(const std::vector<std::string>& heading);
+
+} // namespace kandelo::batch

@@ -1,0 +1,222 @@
+// The command line as a separate process, as a shell runs it: its standard
+// streams, files of other kinds, signals and limits.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+
+namespace {
+
+const QString Kandelo = QStringLiteral(KANDELO_EXECUTABLE);
+
+struct Finished {
+    int status = -1; // the exit status, or 128 + the signal that ended it
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs a line of bash with $KANDELO set, without any display.
+Finished shell(const QString& line, const QString& folder, const QStringList& environment = {})
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_MESSAGES", "LANG"})
+        env.remove(QString::fromLatin1(display));
+    env.insert(QStringLiteral("KANDELO"), Kandelo);
+    for (const QString& variable : environment)
+        env.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(folder);
+    process.start(QStringLiteral("bash"), {QStringLiteral("-c"), line});
+    Finished finished;
+    if (!process.waitForFinished(120000))
+        return finished;
+    finished.status = process.exitCode();
+    finished.out = process.readAllStandardOutput();
+    finished.err = process.readAllStandardError();
+    return finished;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Full sizing rows, enough for a run that takes a while.
+QByteArray manyRows(int rows)
+{
+    QByteArray csv = "id,kwh,kvarh,hours,target\r\n";
+    for (int row = 0; row < rows; ++row)
+        csv += "C-" + QByteArray::number(row) + ',' + QByteArray::number(1000 + row % 90000) + ','
+            + QByteArray::number((1000 + row % 90000) / 2 + row % 100) + ".5," + QByteArray::number(300 + row % 150) + ",9"
+            + QByteArray::number(6 + row % 4) + "\r\n";
+    return csv;
+}
+
+} // namespace
+
+class TestBatchCommand : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void failedWritesAreErrors_data();
+    void failedWritesAreErrors();
+    void mistypedCommandsNeedNoDisplay_data();
+    void mistypedCommandsNeedNoDisplay();
+    void inputsReadOnlyOnce_data();
+    void inputsReadOnlyOnce();
+    void interruptedRunLeavesNothing_data();
+    void interruptedRunLeavesNothing();
+    void failingWhileWritingKeepsTheOldFile();
+
+private:
+    QTemporaryDir folder_;
+};
+
+void TestBatchCommand::init()
+{
+    QVERIFY(folder_.isValid());
+    writeFile(folder_.filePath(QStringLiteral("in.csv")), "kwh,kvarh\n1000,484.3\n");
+}
+
+void TestBatchCommand::failedWritesAreErrors_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("message");
+    const QString full = QStringLiteral("kandelo: cannot write the standard output: No space left on device\n");
+    QTest::newRow("the result to a full disk") << "$KANDELO --batch in.csv > /dev/full" << full;
+    QTest::newRow("the help to a full disk") << "$KANDELO --help > /dev/full" << full;
+    QTest::newRow("the version to a full disk") << "$KANDELO --version > /dev/full" << full;
+    QTest::newRow("standard output closed") << "$KANDELO --batch in.csv >&-"
+        << "kandelo: cannot write the standard output: Bad file descriptor\n";
+    QTest::newRow("standard input closed") << "$KANDELO --batch - <&-" << "kandelo: cannot read standard input: Bad file descriptor\n";
+}
+
+void TestBatchCommand::failedWritesAreErrors()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, message);
+    const Finished run = shell(line, folder_.path());
+    QCOMPARE(run.status, 2);
+    QCOMPARE(QString::fromUtf8(run.err), message);
+}
+
+void TestBatchCommand::mistypedCommandsNeedNoDisplay_data()
+{
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<QStringList>("environment");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a file alone") << "readings.csv" << QStringList{}
+        << "kandelo: unexpected argument readings.csv (the input file goes after --batch; see kandelo --help)\n";
+    QTest::newRow("-x") << "-x" << QStringList{} << "kandelo: unknown option -x (see kandelo --help)\n";
+    QTest::newRow("-batch") << "-batch in.csv" << QStringList{} << "kandelo: unknown option -batch (see kandelo --help)\n";
+    QTest::newRow("in Japanese") << "-v" << QStringList{"LANG=ja_JP.UTF-8"} << "kandelo: 不明なオプションです：-v（kandelo --help を参照）\n";
+    QTest::newRow("LC_ALL first") << "-v" << QStringList{"LANG=ja_JP.UTF-8", "LC_ALL=C"} << "kandelo: unknown option -v (see kandelo --help)\n";
+}
+
+// Without a display, a mistyped command says what is wrong instead of
+// opening (or failing to open) the screens.
+void TestBatchCommand::mistypedCommandsNeedNoDisplay()
+{
+    QFETCH(QString, arguments);
+    QFETCH(QStringList, environment);
+    QFETCH(QString, message);
+    const Finished run = shell(QStringLiteral("$KANDELO ") + arguments, folder_.path(), environment);
+    QCOMPARE(run.status, 2);
+    QCOMPARE(QString::fromUtf8(run.err), message);
+    QVERIFY(run.out.isEmpty());
+}
+
+void TestBatchCommand::inputsReadOnlyOnce_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::newRow("standard input from a pipe") << "cat sjis.csv | $KANDELO --batch - --encoding utf-8";
+    QTest::newRow("/dev/stdin on a pipe") << "cat sjis.csv | $KANDELO --batch /dev/stdin --encoding utf-8";
+    QTest::newRow("a process substitution") << "$KANDELO --batch <(cat sjis.csv) --encoding utf-8";
+    QTest::newRow("a named pipe") << "mkfifo pipe && { cat sjis.csv > pipe & } && $KANDELO --batch pipe --encoding utf-8";
+    QTest::newRow("standard input from the file") << "$KANDELO --batch - --encoding utf-8 < sjis.csv";
+}
+
+// An input that cannot be read twice is kept, and judged whole: a Shift_JIS
+// file whose first 64 KiB are ASCII is still read as Shift_JIS.
+void TestBatchCommand::inputsReadOnlyOnce()
+{
+    QFETCH(QString, line);
+    QByteArray csv = "name,kwh,kvarh\r\n";
+    while (csv.size() < 70000)
+        csv += "customer,1000,484.3\r\n";
+    csv += "\x8C\xDA\x8B\x71,1000,484.3\r\n"; // 顧客
+    writeFile(folder_.filePath(QStringLiteral("sjis.csv")), csv);
+    const Finished run = shell(line, folder_.path());
+    QCOMPARE(QString::fromUtf8(run.err), QString());
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out.count("\r\n"), csv.count("\r\n"));
+    QVERIFY(run.out.endsWith(QStringLiteral("顧客,1000,484.3,\"1,000.00\",484.30,90.00,Lag,,,,,,,,,,,,,,,,,,,,,\r\n").toUtf8()));
+}
+
+void TestBatchCommand::interruptedRunLeavesNothing_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGINT") << int(SIGINT);
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("SIGHUP") << int(SIGHUP);
+}
+
+// A signal midway removes the temporary file and ends the program by the
+// signal; the old OUT stays.
+void TestBatchCommand::interruptedRunLeavesNothing()
+{
+    QFETCH(int, signal);
+    writeFile(folder_.filePath(QStringLiteral("many.csv")), manyRows(400000));
+    writeFile(folder_.filePath(QStringLiteral("out.csv")), "old");
+    // The signal comes once the result has begun to be written.
+    // Job control, so that the job in the background takes SIGINT as a program in front does.
+    const Finished run = shell(QStringLiteral("set -m; $KANDELO --batch many.csv -o out.csv & pid=$!; "
+                                              "until [ -n \"$(find . -name 'out.csv.*' -size +0)\" ]; do sleep 0.01; done; "
+                                              "kill -%1 $pid; wait $pid")
+                                   .arg(signal),
+        folder_.path());
+    QCOMPARE(run.status, 128 + signal);
+    QCOMPARE(readAll(folder_.filePath(QStringLiteral("out.csv"))), QByteArray("old"));
+    QCOMPARE(QDir(folder_.path()).entryList({QStringLiteral("out.csv*")}, QDir::Files | QDir::Hidden),
+        QStringList{"out.csv"});
+}
+
+// A run that fails while OUT is being written (a file-size limit here) leaves
+// the old OUT byte for byte, and no temporary file.
+void TestBatchCommand::failingWhileWritingKeepsTheOldFile()
+{
+    writeFile(folder_.filePath(QStringLiteral("many.csv")), manyRows(5000));
+    QByteArray old;
+    for (int line = 0; line < 100; ++line)
+        old += "an earlier result, line " + QByteArray::number(line) + "\r\n";
+    writeFile(folder_.filePath(QStringLiteral("out.csv")), old);
+    // ulimit -f counts blocks of 1024 bytes: the limit is reached after some
+    // hundreds of rows, well after the first write.
+    const Finished run =
+        shell(QStringLiteral("ulimit -f 256; trap '' XFSZ; $KANDELO --batch many.csv -o out.csv"), folder_.path());
+    QCOMPARE(run.status, 2);
+    QCOMPARE(QString::fromUtf8(run.err), QStringLiteral("kandelo: cannot write out.csv: File too large\n"));
+    QCOMPARE(readAll(folder_.filePath(QStringLiteral("out.csv"))), old);
+    QCOMPARE(QDir(folder_.path()).entryList({QStringLiteral("out.csv*")}, QDir::Files | QDir::Hidden),
+        QStringList{"out.csv"});
+    // Without the limit, the same run writes it whole.
+    QCOMPARE(shell(QStringLiteral("$KANDELO --batch many.csv -o out.csv"), folder_.path()).status, 0);
+    QVERIFY(readAll(folder_.filePath(QStringLiteral("out.csv"))).size() > 256 * 1024);
+}
+
+QTEST_GUILESS_MAIN(TestBatchCommand)
+#include "test_batch_command.moc"
