@@ -1,7 +1,7 @@
 # Sourced by scripts/run and scripts/test.
 
 # The Debian/Ubuntu packages that building and running the program need,
-KANDELO_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic help2man)
+KANDELO_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic)
 # what its tests add (the desktop entry, metainfo and .deb checks),
 KANDELO_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file poppler-utils lintian devscripts man-db)
 # and what the fuzz targets need.

@@ -62,7 +62,15 @@ grep -qx 'License: MIT' "$work/root/usr/share/doc/kandelo/copyright"
 # The manual page renders without a complaint and documents the batch.
 page=$(MANWIDTH=80 man -l "$work/root/usr/share/man/man1/kandelo.1.gz" 2> "$work/man.err")
 if [ -s "$work/man.err" ]; then cat "$work/man.err"; exit 1; fi
-grep -q -- '--batch' <<< "$page"
+for section in NAME SYNOPSIS DESCRIPTION OPTIONS 'EXIT STATUS' ENCODINGS EXAMPLES; do
+    grep -qx "$section" <<< "$page" || { echo "The manual page has no $section"; exit 1; }
+done
+# Each option is a paragraph of its own, its Japanese line first.
+for option in '--batch IN.csv, --batch=IN.csv' '-o OUT.csv, --output OUT.csv' '--encoding ENCODING' \
+    '--input-encoding ENCODING' '-h, --help' '--version'; do
+    grep -A1 -x -- "       $option" <<< "$page" | tail -n 1 | grep -qP '^ {14}\p{Han}|^ {14}\p{Hiragana}|^ {14}\p{Katakana}|^ {14}「' \
+        || { echo "The manual page has no paragraph of its own for $option, Japanese first"; exit 1; }
+done
 grep -q 'Ctrl+S' <<< "$page"
 
 depends=$(dpkg-deb -f "$deb" Depends)
