@@ -2,6 +2,7 @@
 #include "forms/ui/twips.h"
 #include "forms/ui/fitting_widgets.h"
 #include "pf/ui/pf_dial.h"
+#include "support/ink.h"
 #include "support/session.h"
 #include "support/texts.h"
 
@@ -63,6 +64,7 @@ private slots:
     void everyFormGoneWhileTheLeadRefusalShows();
     void longFiguresShowWhole_data();
     void longFiguresShowWhole();
+    void fittedFiguresKeepClearOfTheirFrame();
 };
 
 void TestPfScreen::cleanup()
@@ -431,6 +433,50 @@ void TestPfScreen::longFiguresShowWhole()
     // What fits is drawn as designed.
     const forms::FittedText pfShown = pf.get<forms::FittingLabel>("lblPf")->shown();
     QCOMPARE(pfShown.font, pf.label("lblPf")->font());
+}
+
+// A figure drawn smaller to fit its label keeps two pixels clear of the
+// label's border on both sides, so a minus sign never reads as part of it.
+void TestPfScreen::fittedFiguresKeepClearOfTheirFrame()
+{
+    Session s;
+    QVERIFY(s.reachPowerFactor(QStringLiteral("10000000"), QStringLiteral("-1234567.89")));
+    PfView pf{s};
+    for (const char* name : {"lblKwh", "lblKvarh"}) {
+        auto* label = pf.get<forms::FittingLabel>(name);
+        QVERIFY(label->shown().font != label->font());
+        const QImage image = drawn(label);
+        const QRect contents = label->contentsRect();
+        const InkSpan ink = inkColumns(image, contents, QColor(0, 192, 0));
+        QVERIFY(!ink.empty());
+        QVERIFY2(ink.left >= contents.left() + forms::FittedMargin,
+            qPrintable(QStringLiteral("%1: ink from %2, contents from %3").arg(name).arg(ink.left).arg(contents.left())));
+        QVERIFY2(ink.right <= contents.right() - forms::FittedMargin,
+            qPrintable(QStringLiteral("%1: ink to %2, contents to %3").arg(name).arg(ink.right).arg(contents.right())));
+    }
+    QCOMPARE(pf.label("lblKvarh")->text(), QStringLiteral("-1,234,567.89"));
+
+    // Also where the text would just fit edge to edge in a smaller size, and
+    // whichever way the label aligns it.
+    const QString text = pf.label("lblKvarh")->text();
+    QFont smaller = pf.label("lblKvarh")->font();
+    smaller.setPointSizeF(smaller.pointSizeF() - 1.5);
+    const int tight = int(std::ceil(QFontMetricsF(smaller).horizontalAdvance(text)));
+    for (const Qt::Alignment alignment : {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight}) {
+        forms::FittingLabel label(text);
+        label.setFont(pf.label("lblKvarh")->font());
+        label.setFrameShape(QFrame::Box);
+        label.setAlignment(alignment | Qt::AlignVCenter);
+        label.resize(tight + 2 * label.frameWidth(), 25);
+        QVERIFY(label.shown().font != label.font());
+        const QImage image = drawn(&label);
+        const QRect contents = label.contentsRect();
+        const InkSpan ink = inkColumns(image, contents, label.palette().color(QPalette::Window));
+        QVERIFY(!ink.empty());
+        QVERIFY2(ink.left >= contents.left() + forms::FittedMargin && ink.right <= contents.right() - forms::FittedMargin,
+            qPrintable(QStringLiteral("alignment %1: ink %2 to %3 in %4 to %5")
+                           .arg(int(alignment)).arg(ink.left).arg(ink.right).arg(contents.left()).arg(contents.right())));
+    }
 }
 
 QTEST_MAIN(TestPfScreen)

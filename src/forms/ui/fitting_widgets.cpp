@@ -7,6 +7,7 @@
 #include <QStylePainter>
 #include <QToolTip>
 
+#include <algorithm>
 #include <functional>
 
 namespace kandelo::forms {
@@ -41,6 +42,7 @@ FittedText fitText(const QString& text, const QFont& font, int width)
 {
     if (width <= 0 || fits(text, font, width))
         return {font, text};
+    width = std::max(1, width - 2 * FittedMargin);
     QFont smaller = font;
     for (qreal points = font.pointSizeF() - PointStep; points >= MinimumFittedPointSize; points -= PointStep) {
         smaller.setPointSizeF(points);
@@ -68,7 +70,8 @@ void FittingLabel::paintEvent(QPaintEvent* event)
     drawFrame(&painter);
     painter.setFont(fitted.font);
     painter.setPen(palette().color(foregroundRole()));
-    painter.drawText(contentsRect().adjusted(margin(), margin(), -margin(), -margin()), int(alignment()), fitted.text);
+    const int inset = margin() + FittedMargin;
+    painter.drawText(contentsRect().adjusted(inset, margin(), -inset, -margin()), int(alignment()), fitted.text);
 }
 
 bool FittingLabel::event(QEvent* event)
@@ -108,7 +111,7 @@ void FittingLineEdit::paintEvent(QPaintEvent* event)
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
     painter.setFont(fitted.font);
     painter.setPen(palette().color(QPalette::Text));
-    painter.drawText(textArea(), int(alignment()), fitted.text);
+    painter.drawText(textArea().adjusted(FittedMargin, 0, -FittedMargin, 0), int(alignment()), fitted.text);
 }
 
 FittedText FittingGroupBox::shown() const

@@ -10,14 +10,18 @@
 // is drawn exactly as a plain control draws it. A wider one is drawn in a
 // smaller size of the same face, down to a readable minimum, and only then
 // with its middle elided ("1,230…000"), so its first and last characters
-// always show. The control's text itself, which tooltips and screen readers
-// read, stays whole.
+// always show; it keeps FittedMargin clear of the control's edges, so that a
+// minus sign never reads as part of the border. The control's text itself,
+// which tooltips and screen readers read, stays whole.
 
 namespace kandelo::forms {
 
 inline constexpr qreal MinimumFittedPointSize = 8;
+// Device-independent pixels, two at 96 dpi.
+inline constexpr int FittedMargin = 2;
 
-// How a text is drawn in `width` pixels with a design font.
+// How a text is drawn in `width` pixels with a design font: as it is when it
+// fits, otherwise within width less FittedMargin on either side.
 struct FittedText {
     QFont font;
     QString text;
