@@ -5,6 +5,8 @@
 #include "forms/ui/twips.h"
 #include "input/ui/frminputbox.h"
 #include "pf/ui/frmpf.h"
+#include "forms/ui/fitting_widgets.h"
+#include "support/ink.h"
 #include "support/session.h"
 #include "support/texts.h"
 
@@ -15,7 +17,9 @@
 #include <QMenu>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -105,6 +109,10 @@ private slots:
     void qtOwnTextsAreJapanese();
     void everyFormGoneWhileAMessageShows_data();
     void everyFormGoneWhileAMessageShows();
+    void liveKeyWaitsBehindTheHeldOnes();
+    void keysAtMachineSpeedKeepTheirOrder();
+    void reopenedDialogStandsWhereTheLastOneStood();
+    void convertedFigureShowsWhole();
 };
 
 void TestInputDialog::cleanup()
@@ -694,6 +702,130 @@ void TestInputDialog::everyFormGoneWhileAMessageShows()
     QVERIFY(!s.dialog());
     QVERIFY(s.openForms().isEmpty());
     QCOMPARE(s.ended.count(), 1);
+}
+
+// A key that reaches the reopened dialog before the keys held meanwhile have
+// been handed over waits behind them: here a key is posted to Text1 as soon
+// as it takes the focus, before the hand-over has run.
+void TestInputDialog::liveKeyWaitsBehindTheHeldOnes()
+{
+    Session s;
+    QTest::keyClicks(s.text1(), QStringLiteral("1000"));
+    QTest::keyClick(s.text1(), Qt::Key_Return);
+    QTest::keyClick(s.ok(), Qt::Key_Return);
+    QVERIFY(!s.dialog());
+    QTest::keyClicks(static_cast<QWidget*>(nullptr), QStringLiteral("48"));
+
+    struct PostOnFocus : QObject {
+        bool posted = false;
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (!posted && event->type() == QEvent::FocusIn && watched->objectName() == u"Text1") {
+                posted = true;
+                QCoreApplication::postEvent(watched, new QKeyEvent(QEvent::KeyPress, Qt::Key_3, Qt::NoModifier, QStringLiteral("3")));
+                QCoreApplication::postEvent(watched, new QKeyEvent(QEvent::KeyRelease, Qt::Key_3, Qt::NoModifier, QStringLiteral("3")));
+            }
+            return false;
+        }
+    } postOnFocus;
+    qApp->installEventFilter(&postOnFocus);
+    QTRY_VERIFY(s.showsPrompt(KvarhPrompt));
+    QTRY_COMPARE(s.text1()->text(), QStringLiteral("483"));
+    qApp->removeEventFilter(&postOnFocus);
+    QVERIFY(postOnFocus.posted);
+    QTest::qWait(20);
+    QCOMPARE(s.text1()->text(), QStringLiteral("483"));
+    QVERIFY(s.messages.texts.isEmpty());
+}
+
+// A tester typing at machine speed across the reopening, at every pace from
+// 0 to 60 ms a key, with a little jitter: the figure stored is the one typed.
+// Each key is pressed by a timer of its own, as the window system delivers
+// keys, so one may come in the same pass of the event loop as the timer that
+// reopens the dialog.
+void TestInputDialog::keysAtMachineSpeedKeepTheirOrder()
+{
+    const quint32 seed = QRandomGenerator::global()->generate();
+    QRandomGenerator random(seed);
+    const QList<std::pair<Qt::Key, QString>> keys{{Qt::Key_Return, {}}, {Qt::Key_Return, {}}, {Qt::Key_4, "4"},
+        {Qt::Key_8, "8"}, {Qt::Key_4, "4"}, {Qt::Key_3, "3"}, {Qt::Key_0, "0"}};
+    for (int delay = 0; delay <= 60; delay += 5) {
+        for (int run = 0; run < 3; ++run) {
+            const QByteArray where = QStringLiteral("seed %1, %2 ms a key, run %3").arg(seed).arg(delay).arg(run).toUtf8();
+            Session s;
+            QTest::keyClicks(s.text1(), QStringLiteral("100000"));
+            int at = 0;
+            for (const auto& [key, text] : keys) {
+                at += std::max(0, delay + int(random.bounded(5)) - 2);
+                QTimer::singleShot(at, Qt::PreciseTimer, [key = key, text = text] {
+                    QTest::sendKeyEvent(QTest::Click, static_cast<QWidget*>(nullptr), key, text, Qt::NoModifier);
+                });
+            }
+            QTest::qWait(at + 1);
+            QVERIFY2(QTest::qWaitFor([&] { return s.showsPrompt(KvarhPrompt) && !s.text1()->text().isEmpty(); }), where);
+            QTest::qWait(10);
+            QVERIFY2(s.text1()->text() == u"48430", where + " Text1: " + s.text1()->text().toUtf8());
+            QTest::keyClick(s.text1(), Qt::Key_Return);
+            QTest::keyClick(s.ok(), Qt::Key_Return);
+            QVERIFY2(QTest::qWaitFor([&] { return s.pfScreen() && s.pfScreen()->isVisible(); }), where);
+            QVERIFY2(s.app.frmPf().intKvarh == 48430, where);
+            QVERIFY2(Session::control<QLabel>(s.pfScreen(), "lblKvarh")->text() == u"48,430.00", where);
+            QVERIFY2(Session::control<QLabel>(s.pfScreen(), "lblPf")->text() == u"90.00", where);
+            QVERIFY2(s.messages.texts.isEmpty(), where);
+        }
+    }
+}
+
+// Each dialog the timer reopens opens where the one before it stood, so a
+// click aimed at Cancel still finds it; the heights stay as designed.
+void TestInputDialog::reopenedDialogStandsWhereTheLastOneStood()
+{
+    Session s;
+    s.dialog()->move(137, 91);
+    const QPoint at = s.dialog()->pos();
+    QVERIFY(s.enter(QStringLiteral("1000"), KvarhPrompt));
+    QCOMPARE(s.dialog()->pos(), at);
+    QCOMPARE(s.dialog()->height(), outerHeight(3100));
+    QTest::keyClicks(s.text1(), QStringLiteral("484.3"));
+    QTest::mouseClick(s.ok(), Qt::LeftButton);
+    QTRY_VERIFY(s.pfScreen() && s.pfScreen()->isVisible());
+    QTest::mouseClick(Session::control<QWidget>(s.pfScreen(), "Option1"), Qt::LeftButton);
+    QTest::mouseClick(Session::control<QWidget>(s.pfScreen(), "cmdImprove"), Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowActive(s.dialog()));
+    s.dialog()->move(211, 63);
+    const QPoint hoursAt = s.dialog()->pos();
+    QVERIFY(s.enter(QStringLiteral("392"), TargetPrompt));
+    QCOMPARE(s.dialog()->pos(), hoursAt);
+    QCOMPARE(s.dialog()->height(), outerHeight(2520));
+}
+
+// A figure that the program writes into Text1 shows whole, not its end.
+void TestInputDialog::convertedFigureShowsWhole()
+{
+    Session s;
+    QVERIFY(s.enter(QStringLiteral("1000"), KvarhPrompt));
+    QTest::mouseClick(s.txtPf(), Qt::LeftButton);
+    QTest::keyClicks(s.txtPf(), QStringLiteral("85"));
+    QCOMPARE(s.text1()->text(), QStringLiteral(" 619.744338403102"));
+    auto* text1 = qobject_cast<forms::FittingLineEdit*>(s.text1());
+    QVERIFY(text1);
+    const forms::FittedText shown = text1->shown();
+    QCOMPARE(shown.text, text1->text());
+    QVERIFY(shown.font.pointSizeF() < 12);
+
+    // Drawn, the whole text stands clear of both edges of the box.
+    const QImage image = drawn(text1);
+    const QRect contents = text1->contentsRect();
+    const InkSpan ink = inkColumns(image, contents.adjusted(1, 3, -1, -3), LightGrey);
+    QVERIFY(!ink.empty());
+    QVERIFY2(ink.left >= contents.left() + forms::FittedMargin, qPrintable(QString::number(ink.left)));
+    QVERIFY2(ink.right <= contents.right() - forms::FittedMargin, qPrintable(QString::number(ink.right)));
+    QVERIFY(ink.width() >= QFontMetrics(shown.font).horizontalAdvance(shown.text.trimmed()) - 3);
+
+    // While the user edits it, it is an ordinary text box again.
+    QTest::mouseClick(text1, Qt::LeftButton);
+    QVERIFY(text1->hasFocus());
+    QCOMPARE(text1->shown().font, text1->font());
 }
 
 QTEST_MAIN(TestInputDialog)

@@ -20,8 +20,28 @@ KeyHolder::~KeyHolder()
     retireWindow(window_, this);
 }
 
+void KeyHolder::holdFor(QWidget* window)
+{
+    next_ = window;
+    keepKeysForNext();
+}
+
+// While keys are kept, those for the window that follows queue behind them.
+// With none kept, it takes its keys at once.
+void KeyHolder::keepKeysForNext()
+{
+    if (next_ && !keys_.empty() && !keepingForNext_) {
+        QCoreApplication::instance()->installEventFilter(this);
+        keepingForNext_ = true;
+    }
+}
+
 void KeyHolder::handOver(QWidget* window)
 {
+    // The keys sent now pass; whatever else comes meanwhile is no longer kept.
+    QCoreApplication::instance()->removeEventFilter(this);
+    keepingForNext_ = false;
+    next_ = nullptr;
     const std::vector<Key> keys = std::move(keys_);
     keys_.clear();
     retireWindow(window_, this);
@@ -41,15 +61,25 @@ void KeyHolder::handOver(QWidget* window)
     }
 }
 
+// The held window's keys, and those of any control of the window that follows.
+bool KeyHolder::isKept(QObject* watched) const
+{
+    if (watched == window_)
+        return true;
+    const auto* widget = qobject_cast<const QWidget*>(watched);
+    return keepingForNext_ && widget && widget->window() == next_;
+}
+
 bool KeyHolder::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != window_
-        || (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease
-            && event->type() != QEvent::ShortcutOverride))
+    if ((event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease
+            && event->type() != QEvent::ShortcutOverride)
+        || !isKept(watched))
         return false;
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         keys_.push_back({key->key(), key->modifiers(), key->text()});
+        keepKeysForNext();
     }
     return true;
 }

@@ -15,6 +15,8 @@ namespace kandelo::forms {
 // controls and keeps every key pressed meanwhile; handOver() then presses
 // those keys again, in order, in the window that follows, so a fast typist
 // loses nothing and every key still goes through that window's own rules.
+// A key that reaches the window that follows before the hand-over waits
+// behind the kept ones, so the keys arrive in the order they were pressed.
 class KeyHolder : public QObject {
     Q_OBJECT
 
@@ -22,6 +24,10 @@ public:
     // window: a top-level window whose controls are on their way out.
     explicit KeyHolder(QWidget* window);
     ~KeyHolder() override;
+
+    // From now on, keys for `window`, the window that follows, are kept too,
+    // until they are handed over.
+    void holdFor(QWidget* window);
 
     // Presses the kept keys in the focus widget of `window`, as the user would,
     // and takes the held window off the screen. Stops when `window` goes away
@@ -38,7 +44,12 @@ private:
         QString text;
     };
 
-    QPointer<QWidget> window_;
+    bool isKept(QObject* watched) const;
+    void keepKeysForNext();
+
+    QPointer<QWidget> window_; // the window on its way out
+    QPointer<QWidget> next_;   // the window that follows
+    bool keepingForNext_ = false;
     std::vector<Key> keys_;
 };
 

@@ -42,7 +42,7 @@ void FrmInputBox::createControls()
     forms::setBackgroundColour(ui_->txtPf, forms::colour::LightGrey);
 
     // Half-width digits only: no input-method composition in the entry boxes.
-    for (QLineEdit* box : {ui_->Text1, ui_->txtPf}) {
+    for (QLineEdit* box : std::initializer_list<QLineEdit*>{ui_->Text1, ui_->txtPf}) {
         box->setAttribute(Qt::WA_InputMethodEnabled, false);
         box->installEventFilter(this);
     }
@@ -66,12 +66,20 @@ void FrmInputBox::releaseControls()
 
 void FrmInputBox::shown()
 {
+    // Keys for this dialog wait behind those typed while it reopened.
+    if (heldKeys_)
+        heldKeys_->holdFor(window());
     if (!lastFocused_)
         ui_->Text1->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void FrmInputBox::formLoad()
 {
+    // A reopened dialog stands where the one before it stood.
+    if (reopenAt_) {
+        window()->move(*reopenAt_);
+        reopenAt_.reset();
+    }
     if (const auto prompt = promptFor(app_.strInputMode)) {
         ui_->Label1->setText(QString::fromUtf8(prompt->label1));
         int clientHeight = forms::clientHeightForOuterTwips(prompt->windowHeightTwips);
@@ -138,6 +146,7 @@ void FrmInputBox::gotFocus(QWidget* control)
 // is typed, so that no key a fast typist presses goes nowhere.
 void FrmInputBox::reopenForNextFigure()
 {
+    reopenAt_ = window()->pos();
     app_.frmTimer().armInput();
     heldKeys_ = std::make_unique<forms::KeyHolder>(keepWindowThroughUnload());
 }

@@ -2,7 +2,10 @@
 
 #include "forms/ui/window_form.h"
 
+#include <QPoint>
+
 #include <memory>
+#include <optional>
 
 class QLineEdit;
 class QWidget;
@@ -56,6 +59,7 @@ private:
     std::unique_ptr<Ui::frmInputBox> ui_;
     QWidget* lastFocused_ = nullptr;
     std::unique_ptr<forms::KeyHolder> heldKeys_;
+    std::optional<QPoint> reopenAt_; // where the window stood that the reopened dialog follows
 };
 
 } // namespace kandelo::input
