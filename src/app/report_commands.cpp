@@ -69,7 +69,11 @@ void ReportCommands::copy()
 
 QString ReportCommands::proposedPdfPath(const QDateTime& at)
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // The documents folder where there is one; a folder that does not exist
+    // would have the dialog fall back on the working folder unnoticed.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::homePath();
     return QDir(folder).filePath(at.toString(QStringLiteral("'力率計算_'yyyy-MM-dd_HHmm'.pdf'")));
 }
 
@@ -96,7 +100,9 @@ void ReportCommands::saveAsPdf(QWidget* parent)
         }
         written = file.commit();
     }
-    if (!written)
+    if (written)
+        app_.desktop().tell(parent, QStringLiteral("PDFを保存しました：%1").arg(QDir::toNativeSeparators(path)));
+    else
         app_.messageBox().show(QStringLiteral("PDFを保存できませんでした：%1").arg(QDir::toNativeSeparators(path)));
 }
 

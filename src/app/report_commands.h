@@ -25,12 +25,13 @@ public:
 
     // Puts the report on the clipboard as plain text and as HTML.
     void copy();
-    // Asks where, then writes the report page as a PDF; a file that cannot be
-    // written is reported and nothing is left in its place.
+    // Asks where, then writes the report page as a PDF and says where it went;
+    // a file that cannot be written is reported and nothing is left in its place.
     void saveAsPdf(QWidget* parent);
     void print(QWidget* parent);
 
-    // The name the save dialog proposes: the date, in the documents folder.
+    // The name the save dialog proposes: the date, in the documents folder, or
+    // in the home folder where there is no documents folder.
     static QString proposedPdfPath(const QDateTime& at);
 
 private:

@@ -2,6 +2,7 @@
 #include "forms/ui/desktop.h"
 #include "report/report.h"
 #include "report/ui/report_page.h"
+#include "support/ink.h"
 #include "support/session.h"
 #include "support/texts.h"
 
@@ -14,8 +15,10 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -34,6 +37,7 @@ public:
     QStringList proposed; // the names the save dialog was offered
     QString printTo;      // where the printer's PDF goes
     int printed = 0;
+    QStringList told;     // what the program said beside its window
 
     QString saveFileName(QWidget*, const QString&, const QString& proposedPath, const QString&) override
     {
@@ -50,6 +54,28 @@ public:
         ++printed;
         return forms::PrintOutcome::Printed;
     }
+    void tell(QWidget*, const QString& text) override { told << text; }
+};
+
+// A home folder of the test's own, with or without a documents folder.
+struct Home {
+    explicit Home(bool withDocuments)
+        : saved(qgetenv("HOME"))
+        , savedConfig(qgetenv("XDG_CONFIG_HOME"))
+    {
+        qputenv("HOME", folder.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", folder.filePath(QStringLiteral(".config")).toUtf8());
+        if (withDocuments)
+            QDir(folder.path()).mkdir(QStringLiteral("Documents"));
+    }
+    ~Home()
+    {
+        qputenv("HOME", saved);
+        savedConfig.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", savedConfig);
+    }
+    QTemporaryDir folder;
+    QByteArray saved;
+    QByteArray savedConfig;
 };
 
 struct ReportSession : Session {
@@ -107,6 +133,95 @@ void verifyHolds(const QString& text, const QStringList& shown)
         QVERIFY2(text.contains(piece), qPrintable(piece));
 }
 
+// A figure of `length` characters as the screens write one, grouped by
+// thousands with two decimals, its digits taken from `seed` so that each
+// figure of a page is its own.
+QString figure(int length, int seed)
+{
+    int whole = 1;
+    while (whole + (whole - 1) / 3 + 3 < length)
+        ++whole;
+    QString digits = QString::number(10 + seed); // its own first digits
+    for (int i = 0; digits.size() < whole + 2; ++i)
+        digits += QChar(u'1' + (seed + i * 4) % 9);
+    digits.truncate(whole + 2);
+    QString text = digits.right(2).prepend(u'.');
+    for (int i = whole - 1, n = 0; i >= 0; --i, ++n) {
+        if (n > 0 && n % 3 == 0)
+            text.prepend(u',');
+        text.prepend(digits[i]);
+    }
+    return text;
+}
+
+// The report of the sizing with every figure `length` characters long.
+report::Report reportWithFiguresOf(int length)
+{
+    int seed = 0;
+    const auto f = [&] { return figure(length, ++seed).toStdString(); };
+    report::Report r;
+    r.title = "力率と進相コンデンサ（SC）容量の計算";
+    r.calculatedAt = "2026年12月10日 9:30";
+    r.sections.push_back({"入力", {}, {{"有効電力量kWh", f()}, {"無効電力量kvarh", f()}, {"積算時間（H）", f()}, {"目標力率（％）", "95"}}, {}});
+    r.sections.push_back({"力率", {}, {{"力率（％）", "90.00"}, {"遅れ・進み", "Lag"}}, {}});
+    r.sections.push_back({"平均電力", {}, {{"平均有効電力（ｋW）", f()}, {"平均無効電力（kvar）", f()}, {"平均皮相電力（kVA）", f()}}, {}});
+    report::Table table{"静電容量　μF    (" + f() + "kvar)", {"電圧Ｖ", "50Ｈｚ", "60Ｈｚ"}, {}};
+    for (const char* volts : {"100", "200", "400", "3300", "6600"})
+        table.rows.push_back({volts, f(), f()});
+    r.sections.push_back({"進相コンデンサ（SC）容量", {"現状の力率 90.00%を 95% に改善するのに必要な平均容量は、"},
+        {{"SC定格設備容量（kvar）", f()}, {"直列リアクトル", "Ｌ＝ ６％"}, {"SC定格容量（kvar）", f()},
+            {"直列リアクトル定格容量（kvar）", f()}, {"静電容量の計算", "コンデンサ単体"}},
+        table});
+    r.sections.push_back({"力率改善のメリット", {}, {{"力率改善のメリット   電流", "現状より、約 5.3 ％ 少なくなります"},
+        {"基本料金 （電力会社の算出時間の力率として）", "現状より、約 5 ％ 割引されます"}}, {}});
+    return r;
+}
+
+std::vector<QRectF> tableCells(const report::PageLayout& page)
+{
+    std::vector<QRectF> cells = page.headingCells;
+    cells.insert(cells.end(), page.cells.begin(), page.cells.end());
+    return cells;
+}
+
+bool isFigure(const report::PageText& text)
+{
+    using Kind = report::PageText::Kind;
+    return text.kind == Kind::Value || text.kind == Kind::TableCell || text.kind == Kind::TableCaption
+        || text.kind == Kind::Note;
+}
+
+// What a page lays out holds: every figure whole on one line, in its column,
+// clear of the dial, of the table's lines and of every other text.
+void verifyLayout(const report::PageLayout& page, const QPaintDevice& device, int length)
+{
+    QStringList figures;
+    for (const report::PageText& text : page.texts) {
+        const QString where = QStringLiteral("%1 (%2 characters)").arg(text.text).arg(length);
+        QVERIFY2(!text.box.intersects(page.dial), qPrintable(where + " under the dial"));
+        QVERIFY2(text.box.left() >= 0 && text.box.right() <= device.width(), qPrintable(where + " off the page"));
+        if (!isFigure(text))
+            continue;
+        figures << text.text;
+        const QFontMetricsF metrics(text.font, &device);
+        QVERIFY2(metrics.horizontalAdvance(text.text) <= text.box.width() + 0.5, qPrintable(where + " wider than its box"));
+        QVERIFY2(text.box.height() <= metrics.height() * 1.01, qPrintable(where + " on more than one line"));
+        QVERIFY2(text.box.left() >= text.column.left() - 0.5 && text.box.right() <= text.column.right() + 0.5,
+            qPrintable(where + " out of its column"));
+        QVERIFY2(text.font.pointSizeF() >= report::MinimumFigurePoints - 0.01, qPrintable(where + " set too small"));
+        for (const QRectF& cell : tableCells(page))
+            if (text.box.intersects(cell))
+                QVERIFY2(cell.contains(text.box), qPrintable(where + " across a line of the table"));
+    }
+    for (std::size_t i = 0; i < page.texts.size(); ++i)
+        for (std::size_t j = i + 1; j < page.texts.size(); ++j) {
+            const QRectF both = page.texts[i].box.intersected(page.texts[j].box);
+            QVERIFY2(both.isEmpty() || both.width() * both.height() < 1,
+                qPrintable(page.texts[i].text + " over " + page.texts[j].text));
+        }
+    QVERIFY(figures.size() >= 20);
+}
+
 } // namespace
 
 class TestReportCommands : public QObject {
@@ -120,11 +235,16 @@ private slots:
     void copyPutsTextAndHtmlOnTheClipboard();
     void textBoxesKeepTheirOwnCopy();
     void pdfHoldsTheFiguresAndItsFont();
+    void pdfProposedInTheHomeWithoutDocuments();
     void fileThatCannotBeWritten_data();
     void fileThatCannotBeWritten();
     void rightClickMenuAndShortcuts();
     void printingPaintsTheSamePage();
     void pageOnAnImage();
+    void pageDrawsEveryFigureWhole_data();
+    void pageDrawsEveryFigureWhole();
+    void pdfHoldsEveryFigureWhole_data();
+    void pdfHoldsEveryFigureWhole();
     void printModuleIsThere();
 };
 
@@ -197,21 +317,25 @@ void TestReportCommands::textBoxesKeepTheirOwnCopy()
 
 void TestReportCommands::pdfHoldsTheFiguresAndItsFont()
 {
+    const Home home(true);
     ReportSession s;
     QVERIFY(s.reachSizing("100000", "48430", "392", "95"));
     QTest::keyClick(s.scScreen(), Qt::Key_S, Qt::ControlModifier);
     QVERIFY(s.messages.texts.isEmpty());
     QVERIFY(QFile::exists(s.desktop->saveAs));
+    // Where it went is said, with no box to close.
+    QCOMPARE(s.desktop->told, QStringList{QStringLiteral("PDFを保存しました：") + s.desktop->saveAs});
 
     const QString proposed = s.desktop->proposed.value(0);
+    QVERIFY(proposed.startsWith(home.folder.filePath(QStringLiteral("Documents/"))));
     QVERIFY(proposed.startsWith(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)));
     QVERIFY(proposed.contains(QDate::currentDate().toString(Qt::ISODate)));
     QVERIFY(proposed.endsWith(QStringLiteral(".pdf")));
 
     const QString text = pdfText(s.desktop->saveAs);
     QVERIFY2(!text.isEmpty(), "pdftotext (poppler-utils) read nothing");
-    for (const QString& figure : {"100,000.00", "255.10", "39.7", "42.2", "2.53", "12,600", "10,500", "6600"})
-        QVERIFY2(text.contains(figure), qPrintable(figure));
+    for (const char* figure : {"100,000.00", "255.10", "39.7", "42.2", "2.53", "12,600", "10,500", "6600"})
+        QVERIFY2(text.contains(QString::fromUtf8(figure)), figure);
     QVERIFY(text.contains(QStringLiteral("平均有効電力")));
     QVERIFY(text.contains(QStringLiteral("KandeloVer1.2")));
 
@@ -220,6 +344,19 @@ void TestReportCommands::pdfHoldsTheFiguresAndItsFont()
     QVERIFY2(!gothic.isEmpty(), qPrintable(fonts));
     for (const QString& line : gothic)
         QVERIFY2(line.contains(QStringLiteral(" yes ")), qPrintable(line)); // embedded
+}
+
+// Without a documents folder the dialog proposes the home folder, not
+// whatever folder the program was started in.
+void TestReportCommands::pdfProposedInTheHomeWithoutDocuments()
+{
+    const Home home(false);
+    ReportSession s;
+    QVERIFY(s.reachPowerFactor("1000", "484.3"));
+    QTest::keyClick(s.pfScreen(), Qt::Key_S, Qt::ControlModifier);
+    const QString proposed = s.desktop->proposed.value(0);
+    QVERIFY2(proposed.startsWith(home.folder.filePath(QStringLiteral("力率計算_"))), qPrintable(proposed));
+    QCOMPARE(s.desktop->told.size(), 1);
 }
 
 void TestReportCommands::fileThatCannotBeWritten_data()
@@ -299,8 +436,8 @@ void TestReportCommands::printingPaintsTheSamePage()
     QTest::keyClick(s.scScreen(), Qt::Key_P, Qt::ControlModifier);
     QCOMPARE(s.desktop->printed, 1);
     const QString text = pdfText(s.desktop->printTo);
-    for (const QString& figure : {"100,000.00", "39.7", "12,600", "KandeloVer1.2"})
-        QVERIFY2(text.contains(figure), qPrintable(figure));
+    for (const char* figure : {"100,000.00", "39.7", "12,600", "KandeloVer1.2"})
+        QVERIFY2(text.contains(QString::fromUtf8(figure)), figure);
 }
 
 // The page painter draws on an image too, the dial included.
@@ -326,6 +463,113 @@ void TestReportCommands::printModuleIsThere()
     QLibrary module(QStringLiteral(KANDELO_PRINT_MODULE));
     QVERIFY2(module.load(), qPrintable(module.errorString()));
     QVERIFY(module.resolve("kandeloPrintPage"));
+}
+
+void TestReportCommands::pageDrawsEveryFigureWhole_data()
+{
+    QTest::addColumn<int>("length");
+    for (const int length : {8, 12, 16, 25})
+        QTest::addRow("%d characters", length) << length;
+}
+
+// Drawn on an image, every figure lies whole in its column, and nothing is
+// drawn outside the places the page laid out.
+void TestReportCommands::pageDrawsEveryFigureWhole()
+{
+    QFETCH(int, length);
+    QImage page(QSize(1240, 1754), QImage::Format_RGB32); // A4 at 150 dpi
+    page.setDotsPerMeterX(5906);
+    page.setDotsPerMeterY(5906);
+    page.fill(Qt::white);
+    const report::Report r = reportWithFiguresOf(length);
+    const report::PageLayout layout = report::layOutReportPage(page, r);
+    verifyLayout(layout, page, length);
+    report::paintReportPage(page, r, pf::TwipPoint{5219.48f, 2719.73f});
+
+    // With every laid-out place painted over, nothing drawn is left.
+    QImage rest = page;
+    QPainter cover(&rest);
+    for (const report::PageText& text : layout.texts)
+        cover.fillRect(text.box.adjusted(-2, -2, 2, 2), Qt::white);
+    for (const QRectF& cell : tableCells(layout))
+        cover.fillRect(cell.adjusted(-3, -3, 3, 3), Qt::white);
+    cover.fillRect(layout.dial.adjusted(-2, -2, 2, 2), Qt::white);
+    cover.fillRect(QRectF(layout.rule.p1(), layout.rule.p2()).adjusted(-2, -3, 2, 3), Qt::white);
+    cover.end();
+    const InkSpan stray = inkColumns(rest, rest.rect(), Qt::white);
+    QVERIFY2(stray.empty(), qPrintable(QStringLiteral("something drawn from x %1 to %2").arg(stray.left).arg(stray.right)));
+
+    // Each figure's ink lies within its box.
+    for (const report::PageText& text : layout.texts) {
+        if (!isFigure(text))
+            continue;
+        const QRect box = text.box.toAlignedRect();
+        const QColor background = page.pixelColor(box.left() - 1, box.center().y());
+        const InkSpan ink = inkColumns(page, box.adjusted(-1, 1, 1, -1), background);
+        QVERIFY2(!ink.empty(), qPrintable(text.text));
+        QVERIFY(ink.width() >= int(text.box.width() * 0.8));
+    }
+}
+
+void TestReportCommands::pdfHoldsEveryFigureWhole_data()
+{
+    pageDrawsEveryFigureWhole_data();
+}
+
+// The saved PDF, read back with pdftotext -bbox: every figure is one word,
+// where the page laid it out, clear of the dial.
+void TestReportCommands::pdfHoldsEveryFigureWhole()
+{
+    QFETCH(int, length);
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("figures.pdf"));
+    const report::Report r = reportWithFiguresOf(length);
+    report::PageLayout layout;
+    QPointF origin; // of the writer's paint area on the page, in points
+    {
+        QPdfWriter writer(file);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageOrientation(QPageLayout::Portrait);
+        writer.setResolution(600);
+        origin = writer.pageLayout().paintRect(QPageLayout::Point).topLeft();
+        layout = report::layOutReportPage(writer, r);
+        verifyLayout(layout, writer, length);
+        report::paintReportPage(writer, r, pf::TwipPoint{5219.48f, 2719.73f});
+    }
+    const QString xml = poppler(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), file, QStringLiteral("-")});
+    QVERIFY2(!xml.isEmpty(), "pdftotext (poppler-utils) read nothing");
+    struct Word {
+        QString text;
+        QRectF box; // in points
+    };
+    QList<Word> words;
+    const QRegularExpression word(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    for (auto match = word.globalMatch(xml); match.hasNext();) {
+        const auto m = match.next();
+        words.push_back({m.captured(5), QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                            QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
+    }
+    const qreal pointsPerDot = 72.0 / 600;
+    const auto inPoints = [&](const QRectF& r) {
+        return QRectF(origin + r.topLeft() * pointsPerDot, r.size() * pointsPerDot);
+    };
+    const QRectF dial = inPoints(layout.dial);
+    const QRegularExpression number(QStringLiteral("^[\\d,]+\\.\\d+$"));
+    int numbers = 0;
+    for (const report::PageText& text : layout.texts) {
+        if (!isFigure(text) || !number.match(text.text).hasMatch())
+            continue;
+        ++numbers;
+        const auto found = std::find_if(words.begin(), words.end(), [&](const Word& w) { return w.text == text.text; });
+        QVERIFY2(found != words.end(), qPrintable(text.text + " is not one word of the PDF"));
+        const QRectF column = inPoints(text.column);
+        QVERIFY2(found->box.left() >= column.left() - 1 && found->box.right() <= column.right() + 1,
+            qPrintable(QStringLiteral("%1 from %2 to %3 pt, its column from %4 to %5")
+                           .arg(text.text).arg(found->box.left()).arg(found->box.right()).arg(column.left()).arg(column.right())));
+        QVERIFY2(!found->box.intersects(dial), qPrintable(text.text + " under the dial"));
+    }
+    QVERIFY(numbers >= 18);
 }
 
 QTEST_MAIN(TestReportCommands)

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QLibrary>
+#include <QToolTip>
+#include <QWidget>
 
 namespace kandelo::forms {
 
@@ -39,6 +41,15 @@ PrintOutcome SystemDesktop::printPage(QWidget* parent, const std::function<void(
     if (!print)
         return PrintOutcome::Unavailable;
     return print(parent, paintPage) ? PrintOutcome::Printed : PrintOutcome::Cancelled;
+}
+
+void SystemDesktop::tell(QWidget* window, const QString& text)
+{
+    constexpr int ShownForMs = 8000;
+    if (!window)
+        return;
+    const QPoint bottomLeft = window->mapToGlobal(QPoint(0, window->height()));
+    QToolTip::showText(bottomLeft, text, window, QRect(), ShownForMs);
 }
 
 } // namespace kandelo::forms

@@ -23,6 +23,9 @@ public:
     // Prints one page, painted by paintPage on the printer chosen in the
     // print dialog.
     virtual PrintOutcome printPage(QWidget* parent, const std::function<void(QPaintDevice&)>& paintPage) = 0;
+    // Tells the user something done, without a box to close: a note beside
+    // the window that goes by itself.
+    virtual void tell(QWidget* window, const QString& text) = 0;
 };
 
 // The real dialogs. Printing lives in a module of its own, so that Qt's print
@@ -32,6 +35,7 @@ public:
     QString saveFileName(
         QWidget* parent, const QString& caption, const QString& proposed, const QString& filter) override;
     PrintOutcome printPage(QWidget* parent, const std::function<void(QPaintDevice&)>& paintPage) override;
+    void tell(QWidget* window, const QString& text) override;
 };
 
 // The signature of the function the print module exports as kandeloPrintPage.
