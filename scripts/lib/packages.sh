@@ -8,7 +8,8 @@ KANDELO_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file poppler-utils 
 KANDELO_FUZZ_PACKAGES=(cmake ninja-build clang libclang-rt-dev)
 
 # Installs those of the given packages that are missing, through apt-get
-# (with sudo when not root). Nothing is installed when all are there.
+# (with sudo when not root). Nothing is installed when all are there. Without
+# root and without sudo, says in one line what to run as root.
 require_packages() {
     local missing=() package
     for package in "$@"; do
@@ -17,7 +18,13 @@ require_packages() {
     [ ${#missing[@]} -eq 0 ] && return 0
 
     local sudo=()
-    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo > /dev/null; then
+            echo "Missing packages; as root, run: apt-get install -y --no-install-recommends ${missing[*]}" >&2
+            return 1
+        fi
+        sudo=(sudo)
+    fi
     echo "Installing missing packages: ${missing[*]}"
     "${sudo[@]}" apt-get update
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
