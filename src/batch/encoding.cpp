@@ -109,8 +109,8 @@ bool Decoder::finish()
         return false;
     if (from_ == Encoding::Cp932) {
         if (!pending_.empty())
-            invalid_ = InvalidByte{
-                offset_ - pending_.size(), lines_.line(), static_cast<unsigned char>(pending_.front())};
+            invalid_ =
+                InvalidByte{offset_ - pending_.size(), lines_.line(), static_cast<unsigned char>(pending_.front())};
     } else if (owed_ > 0) {
         fail({}, 0);
     }
@@ -200,7 +200,7 @@ bool Decoder::decodeCp932(std::string_view bytes, std::string* out)
         if (result != static_cast<std::size_t>(-1) || errno == E2BIG)
             continue;
         if (errno == EINVAL && nul == std::string::npos)
-            break; // a character cut off: completed by the next piece
+            break;     // a character cut off: completed by the next piece
         valid = false; // EILSEQ, or a lead byte that a NUL cut off
         break;
     }

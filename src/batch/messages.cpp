@@ -90,7 +90,8 @@ Text unknownOption(std::string_view argument)
 
 Text unexpectedArgument(std::string_view argument)
 {
-    return {"オプションではない引数です：" + str(argument) + "（入力ファイルは --batch で指定します。kandelo --help を参照）",
+    return {"オプションではない引数です：" + str(argument)
+            + "（入力ファイルは --batch で指定します。kandelo --help を参照）",
         "unexpected argument " + str(argument) + " (the input file goes after --batch; see kandelo --help)"};
 }
 

@@ -14,10 +14,10 @@
 namespace kandelo::batch {
 
 struct Options {
-    std::string input;                        // "-" is standard input
-    std::optional<std::string> output;        // standard output without it, or for "-"
+    std::string input;                         // "-" is standard input
+    std::optional<std::string> output;         // standard output without it, or for "-"
     Encoding encoding = Encoding::Utf8WithBom; // of the result
-    std::optional<Encoding> inputEncoding;    // told apart by itself without it
+    std::optional<Encoding> inputEncoding;     // told apart by itself without it
 };
 
 struct Invocation {
