@@ -27,7 +27,7 @@ private slots:
 
     void sizingWithCapacitanceTable()
     {
-        const app::SharedFigures figures{100000, 48430, 392, 90.00078044965157, 95};
+        const program::SharedFigures figures{100000, 48430, 392, 90.00078044965157, 95};
         sc::SizingState state;
         QBENCHMARK
         {

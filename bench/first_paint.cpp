@@ -5,7 +5,7 @@
 
 #include "app/app.h"
 #include "app/qt_translation.h"
-#include "app/version.h"
+#include "program/version.h"
 #include "forms/ui/font.h"
 #include "forms/ui/message_box.h"
 
@@ -73,7 +73,7 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setFont(kandelo::forms::gothicFont(12));
     kandelo::app::installQtJapanese(application);
-    kandelo::forms::ModalMessageBox messageBox(QString::fromUtf8(kandelo::app::ApplicationTitle));
+    kandelo::forms::ModalMessageBox messageBox(QString::fromUtf8(kandelo::program::ApplicationTitle));
     kandelo::app::App app(messageBox);
     app.start();
     return QApplication::exec();

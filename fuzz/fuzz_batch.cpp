@@ -165,7 +165,7 @@ std::string runWhole(const Options& options, std::string_view input, std::option
         return sink.written + '|' + std::to_string(summary.rows) + '|' + std::to_string(summary.anyRefused) + '|'
             + std::to_string(summary.replacedCharacters);
     } catch (const BatchError& error) {
-        return "error: " + error.text().english;
+        return "error: " + error.message().english;
     }
 }
 

@@ -2,7 +2,6 @@
 
 #include "app/frmtimer.h"
 #include "app/module1.h"
-#include "app/report_commands.h"
 #include "input/ui/frminputbox.h"
 #include "pf/ui/frmpf.h"
 #include "sc/ui/frmsc.h"
@@ -10,7 +9,7 @@
 namespace kandelo::app {
 
 App::App(forms::MessageBoxService& messageBox, InputBoxFactory inputBoxFactory, ScFactory scFactory)
-    : FormRuntime(messageBox)
+    : Program(messageBox)
     , inputBoxFactory_(std::move(inputBoxFactory))
     , scFactory_(std::move(scFactory))
 {
@@ -50,16 +49,58 @@ FrmTimer& App::frmTimer()
     return *frmTimer_;
 }
 
-ReportCommands& App::reportCommands()
+report::ReportCommands& App::reportCommands()
 {
     if (!reportCommands_)
-        reportCommands_ = std::make_unique<ReportCommands>(*this);
+        reportCommands_ = std::make_unique<report::ReportCommands>(*this, *this);
     return *reportCommands_;
+}
+
+void App::armInputTimer()
+{
+    frmTimer().armInput();
+}
+
+void App::armPfImproveTimer()
+{
+    frmTimer().armPfImprove();
+}
+
+void App::Main()
+{
+    app::Main(*this);
+}
+
+void App::addResultCommands(QWidget* window)
+{
+    reportCommands().install(window);
+}
+
+const pf::PfScreen* App::powerFactor() const
+{
+    return frmPf_ && frmPf_->isLoaded() ? &frmPf_->result() : nullptr;
+}
+
+const sc::SizingResult* App::sizing() const
+{
+    return frmSc_ && frmSc_->isLoaded() ? &frmSc_->result() : nullptr;
+}
+
+QDateTime App::calculatedAt() const
+{
+    if (sizing())
+        return frmSc_->calculatedAt();
+    return frmPf_ ? frmPf_->calculatedAt() : QDateTime();
+}
+
+pf::TwipPoint App::dialNeedleTip() const
+{
+    return frmPf_ ? frmPf_->dialNeedleTip() : pf::TwipPoint{};
 }
 
 void App::start()
 {
-    run([this] { Main(*this); });
+    run([this] { Main(); });
 }
 
 } // namespace kandelo::app

@@ -1,30 +1,20 @@
 #pragma once
 
-#include "app/input_mode.h"
-#include "forms/ui/form_runtime.h"
+#include "program/ui/program.h"
+#include "report/ui/report_commands.h"
 
 #include <functional>
 #include <memory>
 
-namespace kandelo::input {
-class FrmInputBox;
-}
-namespace kandelo::pf {
-class FrmPf;
-}
-namespace kandelo::sc {
-class FrmSc;
-}
-
 namespace kandelo::app {
 
 class FrmTimer;
-class ReportCommands;
 
-// One run of the program: the single instances of the forms, each created at
-// its first reference, and strInputMode. It is the one object that knows all
-// the screens, so the screens reach one another through it.
-class App : public forms::FormRuntime {
+// One run of the program, the composition root: the single instances of the
+// forms, each created at its first reference, strInputMode, and the commands
+// that take a result along. It is the one object that knows all the screens,
+// so the screens reach one another through it.
+class App : public program::Program, public report::ReportSource {
     Q_OBJECT
 
 public:
@@ -35,14 +25,22 @@ public:
     explicit App(forms::MessageBoxService& messageBox, InputBoxFactory inputBoxFactory = {}, ScFactory scFactory = {});
     ~App() override;
 
-    InputMode strInputMode = InputMode::None;
-
-    input::FrmInputBox& frmInputBox();
-    pf::FrmPf& frmPf();
-    sc::FrmSc& frmSc();
+    input::FrmInputBox& frmInputBox() override;
+    pf::FrmPf& frmPf() override;
+    sc::FrmSc& frmSc() override;
     FrmTimer& frmTimer();
     // Copy, PDF and print of the result screens, made when first wanted.
-    ReportCommands& reportCommands();
+    report::ReportCommands& reportCommands();
+
+    void armInputTimer() override;
+    void armPfImproveTimer() override;
+    void Main() override;
+    void addResultCommands(QWidget* window) override;
+
+    const pf::PfScreen* powerFactor() const override;
+    const sc::SizingResult* sizing() const override;
+    QDateTime calculatedAt() const override;
+    pf::TwipPoint dialNeedleTip() const override;
 
     // Runs Main as the program's first procedure.
     void start();
@@ -54,7 +52,7 @@ private:
     std::unique_ptr<pf::FrmPf> frmPf_;
     std::unique_ptr<sc::FrmSc> frmSc_;
     std::unique_ptr<FrmTimer> frmTimer_;
-    std::unique_ptr<ReportCommands> reportCommands_;
+    std::unique_ptr<report::ReportCommands> reportCommands_;
 };
 
 } // namespace kandelo::app

@@ -1,9 +1,9 @@
 #include "app/app.h"
 #include "app/qt_translation.h"
-#include "app/version.h"
 #include "batch/command_line.h"
 #include "forms/ui/font.h"
 #include "forms/ui/message_box.h"
+#include "program/version.h"
 
 #include <QApplication>
 
@@ -29,7 +29,7 @@ int main(int argc, char* argv[])
 
     int exitCode = 0;
     {
-        kandelo::forms::ModalMessageBox messageBox(QString::fromUtf8(kandelo::app::ApplicationTitle));
+        kandelo::forms::ModalMessageBox messageBox(QString::fromUtf8(kandelo::program::ApplicationTitle));
         kandelo::app::App app(messageBox);
         QObject::connect(&app, &kandelo::app::App::ended, &application, &QCoreApplication::exit);
         app.start();

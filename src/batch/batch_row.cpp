@@ -1,8 +1,9 @@
 #include "batch/batch_row.h"
 
-#include "app/messages.h"
+#include "batch/headings.h"
 #include "input/input_rules.h"
 #include "pf/pf_calc.h"
+#include "program/messages.h"
 #include "sc/capacitance_calc.h"
 #include "sc/sizing_calc.h"
 
@@ -12,74 +13,20 @@ namespace kandelo::batch {
 
 namespace {
 
-// Column positions.
-enum Column : std::size_t {
-    Kwh,
-    Kvarh,
-    Pf,
-    Phase,
-    Note,
-    Hours,
-    Kw,
-    Kvar,
-    Kva,
-    ScKvar,
-    ScKvar2,
-    LKvar,
-    FirstCapacitance,
-    Current = FirstCapacitance + 10,
-    Basic,
-    Error,
-    ColumnCount
-};
-
-// A screen text without the leading blanks that only align it: " Lag", and
-// the capacitance rows right-aligned in their list.
+// A capacitance row without the blanks that right-align it in its list.
 std::string withoutAligningBlanks(const std::string& text)
 {
     const auto first = text.find_first_not_of(' ');
     return first == std::string::npos ? std::string() : text.substr(first);
 }
 
-void setIfProduced(std::vector<std::string>& cells, Column column, const std::optional<std::string>& text)
+void setIfProduced(std::vector<std::string>& cells, ResultColumn column, const std::optional<std::string>& text)
 {
     if (text)
         cells[column] = *text;
 }
 
 } // namespace
-
-const std::vector<std::string_view>& resultHeadings()
-{
-    static const std::vector<std::string_view> headings{
-        "有効電力量kWh",
-        "無効電力量kvarh",
-        "力率（％）",
-        "遅れ・進み",
-        pf::CommentCaption,
-        "積算時間（H）",
-        "平均有効電力（ｋW）",
-        "平均無効電力（kvar）",
-        "平均皮相電力（kVA）",
-        "SC定格設備容量（kvar）",
-        "SC定格容量（kvar）Ｌ＝ ６％",
-        "直列リアクトル定格容量（kvar）Ｌ＝ ６％",
-        "静電容量μF 50Ｈｚ 100V",
-        "静電容量μF 50Ｈｚ 200V",
-        "静電容量μF 50Ｈｚ 400V",
-        "静電容量μF 50Ｈｚ 3300V",
-        "静電容量μF 50Ｈｚ 6600V",
-        "静電容量μF 60Ｈｚ 100V",
-        "静電容量μF 60Ｈｚ 200V",
-        "静電容量μF 60Ｈｚ 400V",
-        "静電容量μF 60Ｈｚ 3300V",
-        "静電容量μF 60Ｈｚ 6600V",
-        "力率改善のメリット 電流",
-        "力率改善のメリット 基本料金",
-        "エラー",
-    };
-    return headings;
-}
 
 RowResult blankRow()
 {
@@ -106,10 +53,10 @@ RowResult computeRow(const Readings& readings)
         return result;
     };
 
-    const auto kwh = input::checkOkEntry(readings.kwh, app::InputMode::Kwh, 0);
+    const auto kwh = input::checkOkEntry(readings.kwh, program::InputMode::Kwh, 0);
     if (kwh.refusal)
         return refuse(*kwh.refusal);
-    const auto kvarh = input::checkOkEntry(readings.kvarh, app::InputMode::Kvarh, 0);
+    const auto kvarh = input::checkOkEntry(readings.kvarh, program::InputMode::Kvarh, 0);
     if (kvarh.refusal)
         return refuse(*kvarh.refusal);
 
@@ -117,22 +64,22 @@ RowResult computeRow(const Readings& readings)
     result.cells[Kwh] = screen.lblKwh;
     result.cells[Kvarh] = screen.lblKvarh;
     result.cells[Pf] = screen.lblPf;
-    result.cells[Phase] = withoutAligningBlanks(pf::phaseCaption(screen.phase));
+    result.cells[Phase] = pf::phaseText(screen.phase);
     if (screen.commentVisible)
         result.cells[Note] = pf::CommentCaption;
 
     if (readings.hours.empty() && readings.target.empty())
         return result;
     if (screen.phase == pf::Phase::Lead)
-        return refuse(app::message::LeadingRefusal);
-    const auto hours = input::checkOkEntry(readings.hours, app::InputMode::Hours, screen.intPf);
+        return refuse(program::message::LeadingRefusal);
+    const auto hours = input::checkOkEntry(readings.hours, program::InputMode::Hours, screen.intPf);
     if (hours.refusal)
         return refuse(*hours.refusal);
-    const auto target = input::checkOkEntry(readings.target, app::InputMode::TargetPf, screen.intPf);
+    const auto target = input::checkOkEntry(readings.target, program::InputMode::TargetPf, screen.intPf);
     if (target.refusal)
         return refuse(*target.refusal);
 
-    const app::SharedFigures figures{kwh.value, kvarh.value, hours.value, screen.intPf, target.value};
+    const program::SharedFigures figures{kwh.value, kvarh.value, hours.value, screen.intPf, target.value};
     sc::SizingState state;
     sc::LoadTexts texts;
     bool failed = false;
@@ -157,7 +104,7 @@ RowResult computeRow(const Readings& readings)
                 result.cells[column++] = withoutAligningBlanks(row);
     }
     if (failed)
-        return refuse(app::message::Failure);
+        return refuse(program::message::Failure);
     return result;
 }
 

@@ -17,11 +17,8 @@ struct Readings {
     std::string target;
 };
 
-// The headings of the result columns, in order; the last is the error column.
-const std::vector<std::string_view>& resultHeadings();
-
 struct RowResult {
-    std::vector<std::string> cells; // one per heading
+    std::vector<std::string> cells; // one per result heading (batch/headings.h)
     bool refused = false;           // the error column holds the screens' message
 };
 

@@ -3,8 +3,8 @@
 #include "batch/batch_row.h"
 #include "batch/csv.h"
 #include "batch/encoding.h"
+#include "batch/headings.h"
 #include "batch/input.h"
-#include "batch/input_columns.h"
 #include "batch/messages.h"
 #include "batch/options.h"
 #include "batch/output.h"
@@ -69,7 +69,8 @@ std::string_view fieldOrEmpty(std::string_view field)
 
 bool isBlankRow(const std::vector<std::string>& fields)
 {
-    return std::all_of(fields.begin(), fields.end(), [](const std::string& field) { return fieldOrEmpty(field).empty(); });
+    return std::all_of(
+        fields.begin(), fields.end(), [](const std::string& field) { return fieldOrEmpty(field).empty(); });
 }
 
 // The first reading: the encoding the input is read in, and its quotes.

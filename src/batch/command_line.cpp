@@ -1,11 +1,11 @@
 #include "batch/command_line.h"
 
-#include "app/version.h"
 #include "batch/batch_run.h"
 #include "batch/help.h"
 #include "batch/input.h"
 #include "batch/output.h"
 #include "batch/progress.h"
+#include "program/version.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -69,14 +69,14 @@ int runCommandLine(const std::vector<std::string>& arguments, std::istream& in, 
             writeAndFlush(out, helpText());
             return AllRowsComputed;
         case Invocation::Kind::Version:
-            writeAndFlush(out, std::string(ProgramName) + ' ' + std::string(app::Version) + '\n');
+            writeAndFlush(out, std::string(ProgramName) + ' ' + std::string(program::Version) + '\n');
             return AllRowsComputed;
         case Invocation::Kind::Batch:
             break;
         }
         return runBatchCommand(invocation.options, in, out, err, language);
     } catch (const BatchError& failure) {
-        err << ProgramName << ": " << failure.text().in(language) << '\n';
+        err << ProgramName << ": " << failure.message().in(language) << '\n';
     } catch (const std::exception& failure) {
         err << ProgramName << ": " << failure.what() << '\n';
     }

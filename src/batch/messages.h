@@ -28,15 +28,15 @@ struct Text {
 // A usage or file error: one line on standard error and exit status 2.
 class BatchError : public std::exception {
 public:
-    explicit BatchError(Text text)
-        : text_(std::move(text))
+    explicit BatchError(Text message)
+        : message_(std::move(message))
     {
     }
-    const Text& text() const noexcept { return text_; }
-    const char* what() const noexcept override { return text_.english.c_str(); }
+    const Text& message() const noexcept { return message_; }
+    const char* what() const noexcept override { return message_.english.c_str(); }
 
 private:
-    Text text_;
+    Text message_;
 };
 
 namespace message {

@@ -7,7 +7,7 @@
 
 namespace kandelo::input {
 
-using app::InputMode;
+using program::InputMode;
 
 std::optional<Prompt> promptFor(InputMode mode)
 {

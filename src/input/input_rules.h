@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/input_mode.h"
-#include "app/messages.h"
+#include "program/input_mode.h"
+#include "program/messages.h"
 
 #include <optional>
 #include <string>
@@ -9,7 +9,7 @@
 
 namespace kandelo::input {
 
-namespace message = app::message;
+namespace message = program::message;
 
 // What the dialog shows for one input mode.
 struct Prompt {
@@ -20,7 +20,7 @@ struct Prompt {
 };
 
 // The prompt of a mode; nothing for InputMode::None, which leaves the dialog as designed.
-std::optional<Prompt> promptFor(app::InputMode mode);
+std::optional<Prompt> promptFor(program::InputMode mode);
 
 // The explanation of the metering hours in Label3, lines ending in CR LF.
 std::string_view hoursNote();
@@ -32,7 +32,7 @@ struct OkVerdict {
 };
 
 // presentPf is intPf, the lower bound of a target power factor.
-OkVerdict checkOkEntry(std::string_view text, app::InputMode mode, double presentPf);
+OkVerdict checkOkEntry(std::string_view text, program::InputMode mode, double presentPf);
 
 // txtPf_Change: the text for Text1 from the power factor typed into txtPf, or
 // nothing when the power factor is refused (100 or above, or below 0).

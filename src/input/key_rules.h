@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/input_mode.h"
+#include "program/input_mode.h"
 
 namespace kandelo::input {
 
@@ -28,6 +28,6 @@ enum class KeyAction {
 
 // The rule of CheckNumericKey: what a key pressed in Text1 or txtPf does, by its
 // virtual-key code alone (the shift state does not count).
-KeyAction keyActionFor(int virtualKey, app::InputMode mode);
+KeyAction keyActionFor(int virtualKey, program::InputMode mode);
 
 } // namespace kandelo::input

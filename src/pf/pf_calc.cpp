@@ -46,4 +46,11 @@ std::string phaseCaption(Phase phase)
     return phase == Phase::Lead ? "Lead" : " Lag";
 }
 
+std::string phaseText(Phase phase)
+{
+    std::string caption = phaseCaption(phase);
+    caption.erase(0, caption.find_first_not_of(' '));
+    return caption;
+}
+
 } // namespace kandelo::pf

@@ -7,10 +7,18 @@ namespace kandelo::pf {
 
 enum class Phase { Lag, Lead };
 
+// What names each figure of the power-factor screen: its captions, and for
+// the figures the screen shows without one, the names the report and the
+// batch give them.
+inline constexpr std::string_view KwhCaption = "有効電力量kWh";     // Label1, of lblKwh
+inline constexpr std::string_view KvarhCaption = "無効電力量kvarh"; // Label2, of lblKvarh
+inline constexpr std::string_view PfLabel = "力率（％）";           // lblPf
+inline constexpr std::string_view PhaseLabel = "遅れ・進み";        // lblPhase
 // The note of lblComent, shown from 99.5 % for a lagging power factor.
 inline constexpr std::string_view CommentCaption = "99.5以上　→　100%";
 
-// What the power-factor screen shows after its load.
+// What the power-factor screen shows after its load: its one result, which
+// the screen, the report and the batch read.
 struct PfScreen {
     double intPf = 0.0;          // average power factor in percent, unrounded
     std::string lblKwh;          // "##,##0.00"
@@ -25,5 +33,7 @@ PfScreen computePfScreen(double kwh, double kvarh);
 
 // The caption of lblPhase for a phase: " Lag" or "Lead".
 std::string phaseCaption(Phase phase);
+// The same without the blank that only aligns it: "Lag" or "Lead".
+std::string phaseText(Phase phase);
 
 } // namespace kandelo::pf

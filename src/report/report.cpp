@@ -1,24 +1,15 @@
 #include "report/report.h"
 
-#include "app/version.h"
+#include "pf/pf_calc.h"
+#include "program/captions.h"
+#include "program/version.h"
+#include "sc/captions.h"
 
 #include <string_view>
 
 namespace kandelo::report {
 
 namespace {
-
-// A caption without the full-width colon that leads to its value on screen.
-std::string captionOf(std::string caption)
-{
-    constexpr std::string_view Colon = "：";
-    while (!caption.empty() && caption.back() == ' ')
-        caption.pop_back();
-    if (caption.size() >= Colon.size() && caption.compare(caption.size() - Colon.size(), Colon.size(), Colon) == 0)
-        caption.erase(caption.size() - Colon.size());
-    const auto first = caption.find_first_not_of(' ');
-    return first == std::string::npos ? std::string() : caption.substr(first);
-}
 
 void appendEscaped(std::string& out, std::string_view text)
 {
@@ -61,14 +52,16 @@ Report buildReport(const PfScreenTexts& pf, const std::optional<ScScreenTexts>& 
     report.title = sc ? "力率と進相コンデンサ（SC）容量の計算" : "力率の計算";
     report.calculatedAt = std::move(calculatedAt);
 
-    Section inputs{"入力", {}, {{"有効電力量kWh", pf.kwh}, {"無効電力量kvarh", pf.kvarh}}, {}};
+    using program::labelOf;
+    const auto label = [](std::string_view text) { return std::string(text); };
+    Section inputs{"入力", {}, {{label(pf::KwhCaption), pf.kwh}, {label(pf::KvarhCaption), pf.kvarh}}, {}};
     if (sc) {
-        inputs.items.push_back({"積算時間（H）", sc->hours});
-        inputs.items.push_back({"目標力率（％）", sc->target});
+        inputs.items.push_back({labelOf(sc::HoursCaption), sc->hours});
+        inputs.items.push_back({label(sc::TargetLabel), sc->target});
     }
     report.sections.push_back(std::move(inputs));
 
-    Section powerFactor{"力率", {}, {{"力率（％）", pf.pf}, {"遅れ・進み", pf.phase}}, {}};
+    Section powerFactor{"力率", {}, {{label(pf::PfLabel), pf.pf}, {label(pf::PhaseLabel), pf.phase}}, {}};
     if (pf.note)
         powerFactor.notes.push_back(*pf.note);
     report.sections.push_back(std::move(powerFactor));
@@ -76,16 +69,15 @@ Report buildReport(const PfScreenTexts& pf, const std::optional<ScScreenTexts>& 
         return report;
 
     report.sections.push_back({"平均電力", {},
-        {{captionOf(sc->kwCaption), sc->kw}, {captionOf(sc->kvarCaption), sc->kvar},
-            {captionOf(sc->kvaCaption), sc->kva}},
+        {{labelOf(sc->kwCaption), sc->kw}, {labelOf(sc->kvarCaption), sc->kvar}, {labelOf(sc->kvaCaption), sc->kva}},
         {}});
     report.sections.push_back({"進相コンデンサ（SC）容量", {sc->sentence},
-        {{captionOf(sc->scCaption), sc->scKvar}, {"直列リアクトル", sc->reactor},
-            {captionOf(sc->sc2Caption), sc->scKvar2}, {captionOf(sc->lCaption), sc->lKvar},
-            {"静電容量の計算", sc->withReactor ? "直列リアクトル付き" : "コンデンサ単体"}},
+        {{labelOf(sc->scCaption), sc->scKvar}, {label(sc::ReactorLabel), sc->reactor},
+            {labelOf(sc->sc2Caption), sc->scKvar2}, {labelOf(sc->lCaption), sc->lKvar},
+            {label(sc::ConnectionLabel), label(sc->withReactor ? sc::WithReactorText : sc::CapacitorAloneText)}},
         Table{sc->tableCaption, sc->tableHeadings, sc->rows}});
     report.sections.push_back({"力率改善のメリット", {},
-        {{captionOf(sc->currentCaption), sc->current}, {captionOf(sc->basicCaption), sc->basic}}, {}});
+        {{labelOf(sc->currentCaption), sc->current}, {labelOf(sc->basicCaption), sc->basic}}, {}});
     return report;
 }
 
@@ -151,7 +143,7 @@ std::string html(const Report& report)
         }
     }
     out += "<p>";
-    appendEscaped(out, app::ApplicationTitle);
+    appendEscaped(out, program::ApplicationTitle);
     out += "</p></body></html>";
     return out;
 }

@@ -2,6 +2,7 @@
 
 #include "core/arithmetic_error.h"
 #include "core/checked.h"
+#include "core/display_pattern.h"
 #include "core/number_parse.h"
 #include "sc/round_by_magnitude.h"
 
@@ -35,6 +36,11 @@ std::string listRow(SizingState& state, double q, double voltsSquaredOmega)
     return AlignRight(ListWidth, roundedText(microfarads, state.strFormat));
 }
 
+const std::array<Voltage, 5>& voltagesFor(bool option2Selected, std::string_view lblLCaption)
+{
+    return option2Selected ? CapacitorAlone : lblLCaption == ReactorSixCaption ? WithSixPercent : WithThirteenPercent;
+}
+
 } // namespace
 
 ReactorTexts reactorRating(SizingState& state, std::string_view lblLCaption)
@@ -54,9 +60,7 @@ ReactorTexts reactorRating(SizingState& state, std::string_view lblLCaption)
 
 CapacitanceTable capacitanceTable(SizingState& state, double q, bool option2Selected, std::string_view lblLCaption)
 {
-    const auto& volts = option2Selected    ? CapacitorAlone
-        : lblLCaption == ReactorSixCaption ? WithSixPercent
-                                           : WithThirteenPercent;
+    const auto& volts = voltagesFor(option2Selected, lblLCaption);
     CapacitanceTable table;
     for (std::size_t row = 1; row < volts.size(); ++row)
         table.rowHeads[row - 1] = volts[row].head;
@@ -92,9 +96,26 @@ TypedVoltageRows typedVoltageRows(SizingState& state, std::string_view text, dou
     return result;
 }
 
+std::array<std::string_view, 5> voltageHeads(bool option2Selected, std::string_view lblLCaption)
+{
+    std::array<std::string_view, 5> heads;
+    const auto& volts = voltagesFor(option2Selected, lblLCaption);
+    for (std::size_t row = 0; row < volts.size(); ++row)
+        heads[row] = volts[row].head;
+    return heads;
+}
+
+std::array<std::string, 5> designRowHeads()
+{
+    std::array<std::string, 5> heads;
+    for (std::size_t row = 0; row < CapacitorAlone.size(); ++row)
+        heads[row] = core::formatNumber(CapacitorAlone[row].volts, "#,##0");
+    return heads;
+}
+
 std::string frame2Caption(std::string_view capacityText)
 {
-    std::string caption = "静電容量　μF    (";
+    std::string caption(Frame2CaptionStart);
     caption += capacityText;
     caption += "kvar)";
     return caption;

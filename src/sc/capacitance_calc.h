@@ -41,7 +41,16 @@ struct TypedVoltageRows {
 };
 TypedVoltageRows typedVoltageRows(SizingState& state, std::string_view text, double q);
 
-// The caption of Frame2 for the text of a capacity box.
+// The row heads of rows 0 to 4, Label16 (always "100") to Label12, for the
+// capacitor alone (Option2) or with the reactor of the caption.
+std::array<std::string_view, 5> voltageHeads(bool option2Selected, std::string_view lblLCaption);
+// The row heads as designed, before the load sets them: the capacitor alone's,
+// grouped by thousands ("3,300").
+std::array<std::string, 5> designRowHeads();
+
+// The caption of Frame2 for the text of a capacity box: Frame2CaptionStart,
+// the text, then "kvar)".
+inline constexpr std::string_view Frame2CaptionStart = "静電容量　μF    (";
 std::string frame2Caption(std::string_view capacityText);
 
 } // namespace kandelo::sc

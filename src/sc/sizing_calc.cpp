@@ -24,7 +24,7 @@ double sine(double pf)
 
 } // namespace
 
-void computeSizing(const app::SharedFigures& f, std::string_view pfCaption, std::string_view lblLCaption,
+void computeSizing(const program::SharedFigures& f, std::string_view pfCaption, std::string_view lblLCaption,
     bool option2Selected, SizingState& state, LoadTexts& texts)
 {
     const double p = div(f.intKwh, f.intHours);

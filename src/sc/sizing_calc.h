@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/shared_figures.h"
+#include "program/shared_figures.h"
 #include "sc/capacitance_calc.h"
 #include "sc/sizing_state.h"
 
@@ -31,7 +31,7 @@ struct LoadTexts {
 // the connection choice as the screen stands.
 // A failing step raises core::ArithmeticError; `texts` then holds what the
 // steps before it produced, and `state` what they wrote.
-void computeSizing(const app::SharedFigures& figures, std::string_view pfCaption, std::string_view lblLCaption,
+void computeSizing(const program::SharedFigures& figures, std::string_view pfCaption, std::string_view lblLCaption,
     bool option2Selected, SizingState& state, LoadTexts& texts);
 
 } // namespace kandelo::sc

@@ -3,7 +3,7 @@
 #include "batch/csv.h"
 #include "batch/encoding.h"
 #include "batch/input.h"
-#include "batch/input_columns.h"
+#include "batch/headings.h"
 #include "forms/ui/fitting_widgets.h"
 #include "support/session.h"
 #include "support/texts.h"

@@ -1,4 +1,4 @@
-#include "app/version.h"
+#include "program/version.h"
 #include "forms/ui/form_runtime.h"
 #include "forms/ui/message_box.h"
 #include "support/texts.h"
@@ -21,7 +21,7 @@ private slots:
 
 void TestMessageBox::blocksItsHandlerUntilClosed()
 {
-    ModalMessageBox messageBox(QString::fromUtf8(kandelo::app::ApplicationTitle));
+    ModalMessageBox messageBox(QString::fromUtf8(kandelo::program::ApplicationTitle));
     FormRuntime runtime(messageBox);
     QSignalSpy ended(&runtime, &FormRuntime::ended);
 

@@ -25,7 +25,7 @@
 #include <memory>
 
 using namespace kandelo;
-using app::InputMode;
+using program::InputMode;
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QtTest>
 
 using namespace kandelo::input;
-using kandelo::app::InputMode;
+using kandelo::program::InputMode;
 
 Q_DECLARE_METATYPE(InputMode)
 Q_DECLARE_METATYPE(KeyAction)

@@ -12,7 +12,7 @@
 #include <QtTest>
 
 using namespace kandelo;
-using app::InputMode;
+using program::InputMode;
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "app/report_commands.h"
 #include "forms/ui/desktop.h"
 #include "report/report.h"
+#include "report/ui/report_commands.h"
 #include "report/ui/report_page.h"
 #include "support/ink.h"
 #include "support/session.h"

@@ -28,7 +28,7 @@ const std::string_view Six = ReactorSixCaption;
 const std::string_view Thirteen = ReactorThirteenCaption;
 
 // The figures of a pass through the dialog, with intPf as frmPf derives it.
-kandelo::app::SharedFigures figures(double kwh, double kvarh, double hours, double target)
+kandelo::program::SharedFigures figures(double kwh, double kvarh, double hours, double target)
 {
     return {kwh, kvarh, hours, kandelo::pf::computePfScreen(kwh, kvarh).intPf, target};
 }
@@ -179,7 +179,7 @@ void TestSizingCalc::nothingToCompensate()
     QFETCH(QString, pfCaption);
     QFETCH(QString, sentence);
     const double presentPf = kandelo::pf::computePfScreen(kwh, kvarh).intPf;
-    const kandelo::app::SharedFigures f = figures(kwh, kvarh, hours, target == 0 ? presentPf : target);
+    const kandelo::program::SharedFigures f = figures(kwh, kvarh, hours, target == 0 ? presentPf : target);
     SizingState state;
     LoadTexts texts;
     computeSizing(f, pfCaption.toStdString(), Six, true, state, texts);

@@ -2,9 +2,6 @@
 
 #include "ui_frminputbox.h"
 
-#include "app/app.h"
-#include "app/frmtimer.h"
-#include "app/version.h"
 #include "forms/ui/colours.h"
 #include "forms/ui/font.h"
 #include "forms/ui/key_holder.h"
@@ -15,15 +12,17 @@
 #include "input/key_rules.h"
 #include "input/ui/virtual_key.h"
 #include "pf/ui/frmpf.h"
+#include "program/ui/program.h"
+#include "program/version.h"
 #include "sc/ui/frmsc.h"
 
 #include <QKeyEvent>
 
 namespace kandelo::input {
 
-FrmInputBox::FrmInputBox(app::App& app)
-    : WindowForm("frmInputBox", app)
-    , app_(app)
+FrmInputBox::FrmInputBox(program::Program& program)
+    : WindowForm("frmInputBox", program)
+    , program_(program)
 {
 }
 
@@ -35,7 +34,7 @@ void FrmInputBox::createControls()
     QWidget* window = createWindow(Qt::Dialog, [this] { CancelButton_Click(); });
     ui_ = std::make_unique<Ui::frmInputBox>();
     ui_->setupUi(window);
-    window->setWindowTitle(QString::fromUtf8(app::ApplicationTitle));
+    window->setWindowTitle(QString::fromUtf8(program::ApplicationTitle));
     window->setFont(forms::gothicFont(12));
     ui_->Label2->setFont(forms::gothicFont(11.25));
     ui_->Label3->setFont(forms::gothicFont(11.25));
@@ -53,9 +52,9 @@ void FrmInputBox::createControls()
     ui_->Label1->setBuddy(ui_->Text1);
     ui_->Label2->setBuddy(ui_->txtPf);
 
-    connect(ui_->OKButton, &QPushButton::clicked, this, [this] { app_.run([this] { OKButton_Click(); }); });
-    connect(ui_->CancelButton, &QPushButton::clicked, this, [this] { app_.run([this] { CancelButton_Click(); }); });
-    connect(ui_->txtPf, &QLineEdit::textChanged, this, [this] { app_.run([this] { txtPf_Change(); }); });
+    connect(ui_->OKButton, &QPushButton::clicked, this, [this] { program_.run([this] { OKButton_Click(); }); });
+    connect(ui_->CancelButton, &QPushButton::clicked, this, [this] { program_.run([this] { CancelButton_Click(); }); });
+    connect(ui_->txtPf, &QLineEdit::textChanged, this, [this] { program_.run([this] { txtPf_Change(); }); });
 }
 
 void FrmInputBox::releaseControls()
@@ -80,7 +79,7 @@ void FrmInputBox::formLoad()
         window()->move(*reopenAt_);
         reopenAt_.reset();
     }
-    if (const auto prompt = promptFor(app_.strInputMode)) {
+    if (const auto prompt = promptFor(program_.strInputMode)) {
         ui_->Label1->setText(QString::fromUtf8(prompt->label1));
         int clientHeight = forms::clientHeightForOuterTwips(prompt->windowHeightTwips);
         if (prompt->pfEntryVisible) {
@@ -120,7 +119,7 @@ bool FrmInputBox::eventFilter(QObject* watched, QEvent* event)
     if (!box || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
         return false;
     bool consumed = false;
-    app_.run([&] { consumed = CheckNumericKey(virtualKeyOf(*key), box); });
+    program_.run([&] { consumed = CheckNumericKey(virtualKeyOf(*key), box); });
     return consumed;
 }
 
@@ -132,9 +131,9 @@ void FrmInputBox::gotFocus(QWidget* control)
         return;
     lastFocused_ = control;
     if (control == ui_->Text1)
-        app_.run([this] { Text1_GotFocus(); });
+        program_.run([this] { Text1_GotFocus(); });
     else if (control == ui_->txtPf)
-        app_.run([this] { txtPf_GotFocus(); });
+        program_.run([this] { txtPf_GotFocus(); });
     // Once the focus has settled, what was typed while the dialog reopened follows.
     if (heldKeys_)
         QMetaObject::invokeMethod(
@@ -147,7 +146,7 @@ void FrmInputBox::gotFocus(QWidget* control)
 void FrmInputBox::reopenForNextFigure()
 {
     reopenAt_ = window()->pos();
-    app_.frmTimer().armInput();
+    program_.armInputTimer();
     heldKeys_ = std::make_unique<forms::KeyHolder>(keepWindowThroughUnload());
 }
 
@@ -158,14 +157,14 @@ void FrmInputBox::handOverHeldKeys()
     if (!heldKeys_ || !window())
         return;
     const std::unique_ptr<forms::KeyHolder> held = std::move(heldKeys_);
-    app_.run([&] { held->handOver(window()); });
+    program_.run([&] { held->handOver(window()); });
 }
 
 void FrmInputBox::OKButton_Click()
 {
-    const auto verdict = checkOkEntry(ui_->Text1->text().toStdString(), app_.strInputMode, app_.frmPf().intPf);
+    const auto verdict = checkOkEntry(ui_->Text1->text().toStdString(), program_.strInputMode, program_.frmPf().intPf);
     if (verdict.refusal) {
-        app_.messageBox().show(QString::fromUtf8(*verdict.refusal));
+        program_.messageBox().show(QString::fromUtf8(*verdict.refusal));
         if (!ui_)
             return;
         // The refused text goes in every case, also when the focus never left
@@ -175,27 +174,27 @@ void FrmInputBox::OKButton_Click()
         return;
     }
 
-    auto& pf = app_.frmPf();
-    switch (app_.strInputMode) {
-    case app::InputMode::Kwh:
+    auto& pf = program_.frmPf();
+    switch (program_.strInputMode) {
+    case program::InputMode::Kwh:
         pf.intKwh = verdict.value;
-        app_.strInputMode = app::InputMode::Kvarh;
+        program_.strInputMode = program::InputMode::Kvarh;
         reopenForNextFigure();
         break;
-    case app::InputMode::Kvarh:
+    case program::InputMode::Kvarh:
         pf.intKvarh = verdict.value;
         pf.show();
         break;
-    case app::InputMode::Hours:
+    case program::InputMode::Hours:
         pf.intHours = verdict.value;
-        app_.strInputMode = app::InputMode::TargetPf;
+        program_.strInputMode = program::InputMode::TargetPf;
         reopenForNextFigure();
         break;
-    case app::InputMode::TargetPf:
+    case program::InputMode::TargetPf:
         pf.intTargetPf = verdict.value;
-        app_.frmSc().show();
+        program_.frmSc().show();
         break;
-    case app::InputMode::None:
+    case program::InputMode::None:
         break;
     }
     unload();
@@ -203,7 +202,7 @@ void FrmInputBox::OKButton_Click()
 
 void FrmInputBox::CancelButton_Click()
 {
-    auto& forms = app_.forms();
+    auto& forms = program_.forms();
     for (std::size_t i = forms.count(); i-- > 0;) {
         if (i >= forms.count())
             continue;
@@ -211,7 +210,7 @@ void FrmInputBox::CancelButton_Click()
             break;
         forms.unload(i);
     }
-    app_.frmPf().unload();
+    program_.frmPf().unload();
 }
 
 void FrmInputBox::Text1_GotFocus()
@@ -231,9 +230,9 @@ void FrmInputBox::txtPf_GotFocus()
 
 void FrmInputBox::txtPf_Change()
 {
-    const auto kvarh = kvarhTextForPfEntry(ui_->txtPf->text().toStdString(), app_.frmPf().intKwh);
+    const auto kvarh = kvarhTextForPfEntry(ui_->txtPf->text().toStdString(), program_.frmPf().intKwh);
     if (!kvarh) {
-        app_.messageBox().show(QString::fromUtf8(message::PfOutOfRange));
+        program_.messageBox().show(QString::fromUtf8(message::PfOutOfRange));
         if (ui_)
             ui_->txtPf->clear();
         return;
@@ -244,17 +243,17 @@ void FrmInputBox::txtPf_Change()
 // CheckNumericKey: true when the key must not reach the box.
 bool FrmInputBox::CheckNumericKey(int virtualKey, QLineEdit* box)
 {
-    switch (keyActionFor(virtualKey, app_.strInputMode)) {
+    switch (keyActionFor(virtualKey, program_.strInputMode)) {
     case KeyAction::Accept:
         return false;
     case KeyAction::FocusOk:
         ui_->OKButton->setFocus(Qt::TabFocusReason);
         return true;
     case KeyAction::RefuseMinus:
-        app_.messageBox().show(QString::fromUtf8(message::NegativeEntry));
+        program_.messageBox().show(QString::fromUtf8(message::NegativeEntry));
         break;
     case KeyAction::RefuseNonNumeric:
-        app_.messageBox().show(QString::fromUtf8(message::NonNumericKey));
+        program_.messageBox().show(QString::fromUtf8(message::NonNumericKey));
         break;
     }
     if (ui_)

@@ -10,8 +10,8 @@
 class QLineEdit;
 class QWidget;
 
-namespace kandelo::app {
-class App;
+namespace kandelo::program {
+class Program;
 }
 namespace kandelo::forms {
 class KeyHolder;
@@ -29,7 +29,7 @@ class FrmInputBox : public forms::WindowForm {
     Q_OBJECT
 
 public:
-    explicit FrmInputBox(app::App& app);
+    explicit FrmInputBox(program::Program& program);
     ~FrmInputBox() override;
 
 protected:
@@ -55,7 +55,7 @@ private:
     void reopenForNextFigure();
     void handOverHeldKeys();
 
-    app::App& app_;
+    program::Program& program_;
     std::unique_ptr<Ui::frmInputBox> ui_;
     QWidget* lastFocused_ = nullptr;
     std::unique_ptr<forms::KeyHolder> heldKeys_;

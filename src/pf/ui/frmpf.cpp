@@ -2,19 +2,15 @@
 
 #include "ui_frmpf.h"
 
-#include "app/app.h"
-#include "app/frmtimer.h"
-#include "app/messages.h"
-#include "app/module1.h"
-#include "app/report_commands.h"
-#include "app/version.h"
 #include "forms/ui/colours.h"
 #include "forms/ui/font.h"
 #include "forms/ui/label_fit.h"
 #include "forms/ui/message_box.h"
 #include "forms/ui/twips.h"
 #include "input/ui/frminputbox.h"
-#include "pf/pf_calc.h"
+#include "program/messages.h"
+#include "program/ui/program.h"
+#include "program/version.h"
 
 namespace kandelo::pf {
 
@@ -27,9 +23,9 @@ void style(QWidget* control, qreal points, bool bold = false)
 
 } // namespace
 
-FrmPf::FrmPf(app::App& app)
-    : WindowForm("frmPf", app)
-    , app_(app)
+FrmPf::FrmPf(program::Program& program)
+    : WindowForm("frmPf", program)
+    , program_(program)
 {
 }
 
@@ -37,7 +33,7 @@ FrmPf::~FrmPf() = default;
 
 QString FrmPf::lblPfCaption() const
 {
-    return ui_ ? ui_->lblPf->text() : QString();
+    return isLoaded() ? QString::fromStdString(result_.lblPf) : QString();
 }
 
 void FrmPf::growImproveButton()
@@ -57,9 +53,12 @@ void FrmPf::createControls()
     QWidget* window = createWindow(Qt::Window | Qt::WindowMinimizeButtonHint, [this] { unload(); });
     ui_ = std::make_unique<Ui::frmPf>();
     ui_->setupUi(window);
-    window->setWindowTitle(QString::fromUtf8(app::ApplicationTitle));
+    window->setWindowTitle(QString::fromUtf8(program::ApplicationTitle));
     window->setFixedSize(window->size());
     window->setFont(forms::gothicFont(12));
+    ui_->Label1->setText(QString::fromUtf8(KwhCaption));
+    ui_->Label2->setText(QString::fromUtf8(KvarhCaption));
+    ui_->lblPhase->setText(QString::fromStdString(phaseCaption(Phase::Lag)));
     for (QLabel* caption : {ui_->Label1, ui_->Label2}) {
         forms::setTextColour(caption, forms::colour::White);
         forms::setBackgroundColour(caption, forms::colour::Olive);
@@ -79,7 +78,7 @@ void FrmPf::createControls()
     forms::fitLabel(ui_->lblComent, ui_->lblComent->x(), ui_->Frame1->width() - margin, margin);
 
     ui_->dial->setAccessibleName(QStringLiteral("力率計"));
-    app_.reportCommands().install(window);
+    program_.addResultCommands(window);
     // The option shows only its mark; its hint says what it does.
     ui_->Option1->setAccessibleName(ui_->Option1->toolTip());
 
@@ -87,11 +86,11 @@ void FrmPf::createControls()
     // keyboard, or a screen reader's toggle action. Deselecting it runs nothing.
     connect(ui_->Option1, &QRadioButton::toggled, this, [this](bool selected) {
         if (selected)
-            app_.run([this] { Option1_Click(); });
+            program_.run([this] { Option1_Click(); });
     });
-    connect(ui_->cmdImprove, &QPushButton::clicked, this, [this] { app_.run([this] { cmdImprove_Click(); }); });
-    connect(ui_->Command1, &QPushButton::clicked, this, [this] { app_.run([this] { Command1_Click(); }); });
-    connect(ui_->Command2, &QPushButton::clicked, this, [this] { app_.run([this] { Command2_Click(); }); });
+    connect(ui_->cmdImprove, &QPushButton::clicked, this, [this] { program_.run([this] { cmdImprove_Click(); }); });
+    connect(ui_->Command1, &QPushButton::clicked, this, [this] { program_.run([this] { Command1_Click(); }); });
+    connect(ui_->Command2, &QPushButton::clicked, this, [this] { program_.run([this] { Command2_Click(); }); });
 }
 
 void FrmPf::releaseControls()
@@ -104,24 +103,11 @@ void FrmPf::shown()
     ui_->Command2->setFocus(Qt::ActiveWindowFocusReason);
 }
 
-report::PfScreenTexts FrmPf::reportTexts() const
-{
-    report::PfScreenTexts texts;
-    if (!ui_)
-        return texts;
-    texts.kwh = ui_->lblKwh->text().toStdString();
-    texts.kvarh = ui_->lblKvarh->text().toStdString();
-    texts.pf = ui_->lblPf->text().toStdString();
-    texts.phase = ui_->lblPhase->text().trimmed().toStdString();
-    if (!ui_->lblComent->isHidden())
-        texts.note = ui_->lblComent->text().toStdString();
-    return texts;
-}
-
 void FrmPf::formLoad()
 {
     calculatedAt_ = QDateTime::currentDateTime();
-    const PfScreen screen = computePfScreen(intKwh, intKvarh);
+    result_ = computePfScreen(intKwh, intKvarh);
+    const PfScreen& screen = result_;
     intPf = screen.intPf;
     ui_->lblKwh->setText(QString::fromStdString(screen.lblKwh));
     ui_->lblKvarh->setText(QString::fromStdString(screen.lblKvarh));
@@ -143,7 +129,7 @@ void FrmPf::formLoad()
 
 void FrmPf::formUnload()
 {
-    app_.forms().unloadAllFromLast();
+    program_.forms().unloadAllFromLast();
 }
 
 void FrmPf::DrawPfNeedle()
@@ -158,20 +144,20 @@ void FrmPf::Option1_Click()
         ui_->Option1->setVisible(false);
         ui_->cmdImprove->setVisible(true);
         forms::setTextColour(ui_->lblPf, forms::colour::Red);
-        app_.frmTimer().armPfImprove();
+        program_.armPfImproveTimer();
         ui_->cmdImprove->setFocus(Qt::OtherFocusReason);
         return;
     }
-    app_.messageBox().show(QString::fromUtf8(app::message::LeadingRefusal));
+    program_.messageBox().show(QString::fromUtf8(program::message::LeadingRefusal));
     if (ui_)
         ui_->Option1->setChecked(false);
 }
 
 void FrmPf::cmdImprove_Click()
 {
-    app_.strInputMode = app::InputMode::Hours;
+    program_.strInputMode = program::InputMode::Hours;
     hide();
-    app_.frmInputBox().show();
+    program_.frmInputBox().show();
 }
 
 void FrmPf::Command1_Click()
@@ -182,7 +168,7 @@ void FrmPf::Command1_Click()
 void FrmPf::Command2_Click()
 {
     unload();
-    app::Main(app_);
+    program_.Main();
 }
 
 } // namespace kandelo::pf

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "app/shared_figures.h"
 #include "forms/ui/window_form.h"
 #include "pf/dial_geometry.h"
-#include "report/report.h"
+#include "pf/pf_calc.h"
+#include "program/shared_figures.h"
 
 #include <QDateTime>
 
 #include <memory>
 
-namespace kandelo::app {
-class App;
+namespace kandelo::program {
+class Program;
 }
 
 namespace Ui {
@@ -22,18 +22,18 @@ namespace kandelo::pf {
 // The power-factor screen. Its object lives for the whole run and carries the
 // five shared figures (intKwh, intKvarh, intHours, intPf, intTargetPf), which
 // survive the unloading of its window.
-class FrmPf : public forms::WindowForm, public app::SharedFigures {
+class FrmPf : public forms::WindowForm, public program::SharedFigures {
     Q_OBJECT
 
 public:
-    explicit FrmPf(app::App& app);
+    explicit FrmPf(program::Program& program);
     ~FrmPf() override;
 
     // The caption of lblPf: the power factor as the screen shows it.
     QString lblPfCaption() const;
 
-    // What the screen shows, for the report, and when it worked it out.
-    report::PfScreenTexts reportTexts() const;
+    // What the screen shows, as its load worked it out, and when.
+    const PfScreen& result() const { return result_; }
     QDateTime calculatedAt() const { return calculatedAt_; }
     TwipPoint dialNeedleTip() const { return needleTip(intPf, intKvarh); }
 
@@ -57,9 +57,10 @@ private:
     void DrawPfNeedle();     // points the dial's needle Line5 at intPf
     void setImproveButton(TwipRect box);
 
-    app::App& app_;
+    program::Program& program_;
     std::unique_ptr<Ui::frmPf> ui_;
     TwipRect improveButton_ = ImproveButtonStart;
+    PfScreen result_;
     QDateTime calculatedAt_;
 };
 

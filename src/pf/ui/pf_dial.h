@@ -1,10 +1,8 @@
 #pragma once
 
-#include "pf/dial_geometry.h"
+#include "pf/ui/dial_painting.h"
 
 #include <QWidget>
-
-class QPainter;
 
 namespace kandelo::pf {
 
@@ -16,7 +14,7 @@ class PfDial : public QWidget {
 
 public:
     // The box on the screen that holds every part of the dial, in twips.
-    static constexpr TwipRect Box{3185, 2030, 2730, 2530};
+    static constexpr TwipRect Box = DialBox;
 
     explicit PfDial(QWidget* parent = nullptr);
 
@@ -29,9 +27,5 @@ protected:
 private:
     TwipPoint needleTip_{3753, 3009};
 };
-
-// Paints the dial, with its needle ending at needleTip, into target: as
-// vectors, so the same drawing serves the screen, a PDF and a printer.
-void paintDial(QPainter& painter, const QRectF& target, TwipPoint needleTip);
 
 } // namespace kandelo::pf

@@ -1,8 +1,8 @@
 #include "report/ui/report_page.h"
 
-#include "app/version.h"
 #include "forms/ui/font.h"
-#include "pf/ui/pf_dial.h"
+#include "pf/ui/dial_painting.h"
+#include "program/version.h"
 #include "report/report.h"
 
 #include <QFontMetricsF>
@@ -127,11 +127,10 @@ void layOutTable(const Builder& b, const Table& table, qreal left, qreal right, 
     const auto widths = [&] {
         std::array<qreal, 3> needed{};
         for (std::size_t column = 0; column < needed.size(); ++column) {
-            needed[column] = std::max(b.mm(LeastTableColumn),
-                b.advance(headingFont, q(table.headings[column])) + 2 * b.mm(CellPadding));
+            needed[column] = std::max(
+                b.mm(LeastTableColumn), b.advance(headingFont, q(table.headings[column])) + 2 * b.mm(CellPadding));
             for (const TableRow& row : table.rows)
-                needed[column] =
-                    std::max(needed[column], b.advance(cellFont, q(row[column])) + 2 * b.mm(CellPadding));
+                needed[column] = std::max(needed[column], b.advance(cellFont, q(row[column])) + 2 * b.mm(CellPadding));
         }
         return needed;
     };
@@ -194,7 +193,7 @@ Attempt layOut(const QPaintDevice& device, const Report& report, qreal scale)
     y += b.mm(4);
 
     // The dial stands at the right of the first sections; nothing runs under it.
-    const qreal dialHeight = DialWidth * pf::PfDial::Box.height / pf::PfDial::Box.width;
+    const qreal dialHeight = DialWidth * pf::DialBox.height / pf::DialBox.width;
     page.dial = QRectF(right - b.mm(DialWidth), y, b.mm(DialWidth), b.mm(dialHeight));
     const qreal dialBottom = page.dial.bottom() + b.mm(Gap);
     const auto rightAt = [&](qreal top) { return top < dialBottom ? page.dial.left() - b.mm(Gap) : right; };
@@ -212,8 +211,7 @@ Attempt layOut(const QPaintDevice& device, const Report& report, qreal scale)
             page.texts.push_back(label);
             const QString value = q(item.value);
             const qreal valueLeft = left + b.mm(LabelWidth);
-            if (const auto font =
-                    b.fitting(value, b.font(BodyPoints), rightAt(y) - valueLeft, MinimumFigurePoints)) {
+            if (const auto font = b.fitting(value, b.font(BodyPoints), rightAt(y) - valueLeft, MinimumFigurePoints)) {
                 const QRectF column(valueLeft, y, rightAt(y) - valueLeft, b.lineHeight(*font));
                 page.texts.push_back(b.line(PageText::Kind::Value, value, *font, column));
                 y += std::max(labelHeight, column.height()) + b.mm(1);
@@ -226,8 +224,8 @@ Attempt layOut(const QPaintDevice& device, const Report& report, qreal scale)
         }
         if (section.table) {
             y = std::max(y, dialBottom) + b.mm(2);
-            y += add(fittedLine(
-                     PageText::Kind::TableCaption, q(section.table->caption), BodyPoints, false, left + b.mm(Indent), right))
+            y += add(fittedLine(PageText::Kind::TableCaption, q(section.table->caption), BodyPoints, false,
+                     left + b.mm(Indent), right))
                 + b.mm(1);
             layOutTable(b, *section.table, left + b.mm(Indent), right, y, page);
         }
@@ -237,7 +235,7 @@ Attempt layOut(const QPaintDevice& device, const Report& report, qreal scale)
     const QFont small = b.font(SmallPoints);
     const qreal footerTop = device.height() - b.mm(Margin) - b.lineHeight(small);
     attempt.fits = y <= footerTop;
-    page.texts.push_back(b.line(PageText::Kind::Footer, QString::fromUtf8(app::ApplicationTitle), small,
+    page.texts.push_back(b.line(PageText::Kind::Footer, QString::fromUtf8(program::ApplicationTitle), small,
         QRectF(left, footerTop, right - left, b.lineHeight(small)), Qt::AlignRight));
     return attempt;
 }

@@ -2,10 +2,6 @@
 
 #include "ui_frmsc.h"
 
-#include "app/app.h"
-#include "app/messages.h"
-#include "app/report_commands.h"
-#include "core/plain_number.h"
 #include "forms/ui/colours.h"
 #include "forms/ui/fitting_widgets.h"
 #include "forms/ui/font.h"
@@ -13,9 +9,10 @@
 #include "forms/ui/message_box.h"
 #include "forms/ui/twips.h"
 #include "pf/ui/frmpf.h"
-#include "sc/capacitance_calc.h"
+#include "program/messages.h"
+#include "program/ui/program.h"
+#include "sc/captions.h"
 #include "sc/hint_rules.h"
-#include "sc/sizing_calc.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -25,7 +22,10 @@ namespace kandelo::sc {
 
 namespace {
 
-constexpr std::size_t TypedVoltageRow = 5;
+QString text(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 
 QColor buttonTextColour()
 {
@@ -42,9 +42,9 @@ void setIfProduced(Control* control, const std::optional<std::string>& produced,
 
 } // namespace
 
-FrmSc::FrmSc(app::App& app)
-    : WindowForm("frmSc", app)
-    , app_(app)
+FrmSc::FrmSc(program::Program& program)
+    : WindowForm("frmSc", program)
+    , program_(program)
 {
 }
 
@@ -58,6 +58,18 @@ void FrmSc::createControls()
     window->setFixedSize(window->size());
     window->setFont(forms::gothicFont(12));
     lstbxScMf_ = {ui_->lstbxScMf_0, ui_->lstbxScMf_1};
+    for (const auto& [caption, name] :
+        {std::pair{ui_->lblDays, HoursCaption}, std::pair{ui_->lblKwh, KwCaption}, std::pair{ui_->lblKvar, KvarCaption},
+            std::pair{ui_->Label1, KvaCaption}, std::pair{ui_->lblSc, ScKvarCaption},
+            std::pair{ui_->Label3, ScKvar2Caption}, std::pair{ui_->Label4, LKvarCaption},
+            std::pair{ui_->Label11, VoltageHead}, std::pair{ui_->Label10, FrequencyHeads[0]},
+            std::pair{ui_->Label9, FrequencyHeads[1]}, std::pair{ui_->lblL, ReactorSixCaption}})
+        caption->setText(text(name));
+    ui_->Frame3->setTitle(text(CurrentCaption));
+    ui_->Frame4->setTitle(text(BasicCaption));
+    const std::array<QLabel*, 5> heads{ui_->Label16, ui_->Label15, ui_->Label14, ui_->Label13, ui_->Label12};
+    for (std::size_t row = 0; row < heads.size(); ++row)
+        heads[row]->setText(QString::fromStdString(designRowHeads()[row]));
     for (QLabel* value : {ui_->lblHours, ui_->lblKw, ui_->lblLagKvar, ui_->lblKVA}) {
         value->setFont(forms::gothicFont(14.25));
         forms::setBackgroundColour(value, forms::colour::Green);
@@ -78,7 +90,8 @@ void FrmSc::createControls()
     ui_->lblL->setMouseTracking(true);
     ui_->lblL->setFocusPolicy(Qt::StrongFocus);
     ui_->lblL->installEventFilter(this);
-    describeReactorLabel();
+    // Screen readers tell what the reactor label does, as its hint does.
+    ui_->lblL->setAccessibleDescription(QString::fromStdString(hint::reactorLabel(result_.lblL)));
     for (QWidget* small :
         std::initializer_list<QWidget*>{ui_->Frame2, ui_->Frame3, ui_->Frame4, ui_->Label9, ui_->Label10, ui_->Label11})
         small->setFont(forms::gothicFont(11.25));
@@ -98,7 +111,7 @@ void FrmSc::createControls()
         list->viewport()->installEventFilter(this);
     }
 
-    for (QLabel* head : {ui_->Label16, ui_->Label15, ui_->Label14, ui_->Label13, ui_->Label12})
+    for (QLabel* head : heads)
         forms::widenToText(head);
 
     // Screen readers name each box and list after the caption beside it.
@@ -112,13 +125,13 @@ void FrmSc::createControls()
     ui_->lstbxScMf_0->setAccessibleName(ui_->Label10->text());
     ui_->lstbxScMf_1->setAccessibleName(ui_->Label9->text());
 
-    app_.reportCommands().install(window);
+    program_.addResultCommands(window);
 
-    connect(ui_->Command1, &QPushButton::clicked, this, [this] { app_.run([this] { Command1_Click(); }); });
-    connect(ui_->Command2, &QPushButton::clicked, this, [this] { app_.run([this] { Command2_Click(); }); });
-    connect(ui_->Option1, &QRadioButton::clicked, this, [this] { app_.run([this] { Option1_Click(); }); });
-    connect(ui_->Option2, &QRadioButton::clicked, this, [this] { app_.run([this] { Option2_Click(); }); });
-    connect(ui_->Text1, &QLineEdit::textChanged, this, [this] { app_.run([this] { Text1_Change(); }); });
+    connect(ui_->Command1, &QPushButton::clicked, this, [this] { program_.run([this] { Command1_Click(); }); });
+    connect(ui_->Command2, &QPushButton::clicked, this, [this] { program_.run([this] { Command2_Click(); }); });
+    connect(ui_->Option1, &QRadioButton::clicked, this, [this] { program_.run([this] { Option1_Click(); }); });
+    connect(ui_->Option2, &QRadioButton::clicked, this, [this] { program_.run([this] { Option2_Click(); }); });
+    connect(ui_->Text1, &QLineEdit::textChanged, this, [this] { program_.run([this] { Text1_Change(); }); });
 }
 
 void FrmSc::shown()
@@ -132,68 +145,20 @@ void FrmSc::releaseControls()
     lstbxScMf_ = {};
 }
 
-report::ScScreenTexts FrmSc::reportTexts() const
-{
-    report::ScScreenTexts texts;
-    if (!ui_)
-        return texts;
-    const auto text = [](const QWidget* control) {
-        if (const auto* label = qobject_cast<const QLabel*>(control))
-            return label->text().toStdString();
-        if (const auto* box = qobject_cast<const QLineEdit*>(control))
-            return box->text().toStdString();
-        return qobject_cast<const QGroupBox*>(control)->title().toStdString();
-    };
-    texts.hours = text(ui_->lblHours);
-    texts.target = core::plainNumberText(app_.frmPf().intTargetPf);
-    texts.kwCaption = text(ui_->lblKwh);
-    texts.kw = text(ui_->lblKw);
-    texts.kvarCaption = text(ui_->lblKvar);
-    texts.kvar = text(ui_->lblLagKvar);
-    texts.kvaCaption = text(ui_->Label1);
-    texts.kva = text(ui_->lblKVA);
-    texts.sentence = text(ui_->lblPf);
-    texts.scCaption = text(ui_->lblSc);
-    texts.scKvar = text(ui_->txtScKvar);
-    texts.reactor = text(ui_->lblL);
-    texts.sc2Caption = text(ui_->Label3);
-    texts.scKvar2 = text(ui_->txtScKvar2);
-    texts.lCaption = text(ui_->Label4);
-    texts.lKvar = text(ui_->txtLKvar);
-    texts.withReactor = ui_->Option1->isChecked();
-    texts.tableCaption = text(ui_->Frame2);
-    texts.tableHeadings = {text(ui_->Label11), text(ui_->Label10), text(ui_->Label9)};
-    const std::array<const QLabel*, 5> heads{ui_->Label16, ui_->Label15, ui_->Label14, ui_->Label13, ui_->Label12};
-    const auto row = [this](std::size_t list, int index) {
-        const QListWidgetItem* item = lstbxScMf_[list]->item(index);
-        return item ? item->text().trimmed().toStdString() : std::string();
-    };
-    for (int index = 0; index < lstbxScMf_[0]->count(); ++index) {
-        const bool typed = index == static_cast<int>(TypedVoltageRow);
-        const std::string volts =
-            typed ? ui_->Text1->text().trimmed().toStdString() : text(heads[static_cast<std::size_t>(index)]);
-        if (typed && row(0, index).empty())
-            continue;
-        texts.rows.push_back({volts, row(0, index), row(1, index)});
-    }
-    texts.currentCaption = text(ui_->Frame3);
-    texts.current = text(ui_->lblCurrent);
-    texts.basicCaption = text(ui_->Frame4);
-    texts.basic = text(ui_->lblBasic);
-    return texts;
-}
-
 void FrmSc::formLoad()
 {
     calculatedAt_ = QDateTime::currentDateTime();
-    LoadTexts texts;
-    bool failed = false;
+    result_ = SizingResult{};
+    result_.intTargetPf = program_.frmPf().intTargetPf;
+    LoadTexts& texts = result_.texts;
     try {
         computeLoad(texts);
     } catch (...) {
         // Every failure of the load, not only an arithmetic one, ends it here.
-        failed = true;
+        result_.failed = true;
     }
+    if (texts.table)
+        takeTable(result_, *texts.table);
 
     setIfProduced(ui_->txtScKvar2, texts.txtScKvar2, &QLineEdit::setText);
     setIfProduced(ui_->txtLKvar, texts.txtLKvar, &QLineEdit::setText);
@@ -207,24 +172,23 @@ void FrmSc::formLoad()
     setIfProduced(ui_->lblCurrent, texts.lblCurrent, &QLabel::setText);
     setIfProduced(ui_->lblBasic, texts.lblBasic, &QLabel::setText);
     if (texts.table)
-        showTable(*texts.table);
+        showTable(false);
     for (QLabel* sentence : {ui_->lblPf, ui_->lblCurrent, ui_->lblBasic})
         forms::growToText(sentence);
 
-    if (failed)
-        app_.messageBox().show(QString::fromUtf8(app::message::Failure));
+    if (result_.failed)
+        program_.messageBox().show(QString::fromUtf8(program::message::Failure));
 }
 
 void FrmSc::computeLoad(LoadTexts& texts)
 {
-    const auto& pf = app_.frmPf();
-    computeSizing(
-        pf, pf.lblPfCaption().toStdString(), lblLCaption().toStdString(), ui_->Option2->isChecked(), sizing_, texts);
+    const auto& pf = program_.frmPf();
+    computeSizing(pf, pf.lblPfCaption().toStdString(), result_.lblL, result_.option2Selected, sizing_, texts);
 }
 
 void FrmSc::formUnload()
 {
-    app_.frmPf().unload();
+    program_.frmPf().unload();
 }
 
 bool FrmSc::eventFilter(QObject* watched, QEvent* event)
@@ -236,15 +200,15 @@ bool FrmSc::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::MouseMove)
         return false;
     if (watched == ui_->txtScKvar)
-        app_.run([this] { txtScKvar_MouseMove(); });
+        program_.run([this] { txtScKvar_MouseMove(); });
     else if (watched == ui_->txtScKvar2)
-        app_.run([this] { txtScKvar2_MouseMove(); });
+        program_.run([this] { txtScKvar2_MouseMove(); });
     else if (watched == ui_->txtLKvar)
-        app_.run([this] { txtLKvar_MouseMove(); });
+        program_.run([this] { txtLKvar_MouseMove(); });
     else if (watched == ui_->lblL)
-        app_.run([this] { lblL_MouseMove(); });
+        program_.run([this] { lblL_MouseMove(); });
     else if (watched == lstbxScMf_[0]->viewport() || watched == lstbxScMf_[1]->viewport())
-        app_.run([this] { lstbxScMf_MouseMove(); });
+        program_.run([this] { lstbxScMf_MouseMove(); });
     return false;
 }
 
@@ -272,53 +236,45 @@ bool FrmSc::reactorLabelEvent(QEvent* event)
     default:
         return false;
     }
-    app_.run([this] { lblL_Click(); });
+    program_.run([this] { lblL_Click(); });
     return true;
 }
 
 void FrmSc::Command1_Click()
 {
-    app_.frmPf().unload();
+    program_.frmPf().unload();
 }
 
 void FrmSc::Command2_Click()
 {
     unload();
-    app_.frmPf().show();
+    program_.frmPf().show();
 }
 
 void FrmSc::lblL_Click()
 {
-    const QString caption = lblLCaption();
-    if (caption == QString::fromUtf8(ReactorSixCaption)) {
-        ui_->lblL->setText(QString::fromUtf8(ReactorThirteenCaption));
-        forms::setTextColour(ui_->lblL, forms::colour::Orange);
-    } else if (caption == QString::fromUtf8(ReactorThirteenCaption)) {
-        ui_->lblL->setText(QString::fromUtf8(ReactorSixCaption));
-        forms::setTextColour(ui_->lblL, buttonTextColour());
-    }
-    describeReactorLabel();
+    switchReactor(result_);
+    showReactor();
     CalcReactorRating();
-    if (ui_->Option1->isChecked())
+    if (!result_.option2Selected)
         Option1_Click();
 }
 
 void FrmSc::Option1_Click()
 {
-    connectionChosen(ui_->txtScKvar2, sizing_.dblScKvar2);
+    connectionChosen(false);
 }
 
 void FrmSc::Option2_Click()
 {
-    connectionChosen(ui_->txtScKvar, sizing_.dblScKvar);
+    connectionChosen(true);
 }
 
-void FrmSc::connectionChosen(const QLineEdit* capacityBox, double q)
+void FrmSc::connectionChosen(bool option2)
 {
-    ui_->Frame2->setTitle(QString::fromStdString(frame2Caption(capacityBox->text().toStdString())));
-    for (QListWidget* list : lstbxScMf_)
-        list->clear();
-    CalcCapacitanceTable(q);
+    chooseConnection(result_, option2);
+    ui_->Frame2->setTitle(QString::fromStdString(*result_.texts.frame2));
+    CalcCapacitanceTable();
     CalcCapacitanceTypedVoltage();
 }
 
@@ -344,91 +300,81 @@ void FrmSc::txtLKvar_MouseMove()
 
 void FrmSc::setCapacityHint(QLineEdit* box)
 {
-    box->setToolTip(QString::fromStdString(hint::capacityBox(lblLCaption().toStdString())));
+    box->setToolTip(QString::fromStdString(hint::capacityBox(result_.lblL)));
 }
 
 void FrmSc::lblL_MouseMove()
 {
-    ui_->lblL->setToolTip(QString::fromStdString(hint::reactorLabel(lblLCaption().toStdString())));
+    ui_->lblL->setToolTip(QString::fromStdString(hint::reactorLabel(result_.lblL)));
 }
 
 void FrmSc::lstbxScMf_MouseMove()
 {
-    const QString hintText = QString::fromStdString(hint::capacitanceLists(ui_->Option2->isChecked()));
+    const QString hintText = QString::fromStdString(hint::capacitanceLists(result_.option2Selected));
     for (QListWidget* list : lstbxScMf_)
         list->setToolTip(hintText);
 }
 
 void FrmSc::CalcReactorRating()
 {
-    const ReactorTexts texts = sc::reactorRating(sizing_, lblLCaption().toStdString());
-    ui_->txtScKvar2->setText(QString::fromStdString(texts.txtScKvar2));
-    ui_->txtLKvar->setText(QString::fromStdString(texts.txtLKvar));
+    rateReactor(result_, sizing_);
+    ui_->txtScKvar2->setText(QString::fromStdString(*result_.texts.txtScKvar2));
+    ui_->txtLKvar->setText(QString::fromStdString(*result_.texts.txtLKvar));
 }
 
-void FrmSc::CalcCapacitanceTable(double q)
+void FrmSc::CalcCapacitanceTable()
 {
-    showTable(sc::capacitanceTable(sizing_, q, ui_->Option2->isChecked(), lblLCaption().toStdString()));
-}
-
-void FrmSc::showTable(const CapacitanceTable& table)
-{
-    const std::array<QLabel*, 4> heads{ui_->Label15, ui_->Label14, ui_->Label13, ui_->Label12};
-    for (std::size_t i = 0; i < heads.size(); ++i) {
-        heads[i]->setText(QString::fromStdString(table.rowHeads[i]));
-        forms::widenToText(heads[i]);
-    }
-    for (std::size_t list = 0; list < table.rows.size(); ++list)
-        for (std::size_t row = 0; row < table.rows[list].size(); ++row)
-            setListRow(list, row, QString::fromStdString(table.rows[list][row]));
+    tabulateCapacitance(result_, sizing_);
+    showTable(true);
 }
 
 void FrmSc::CalcCapacitanceTypedVoltage()
 {
-    const double q = ui_->Option1->isChecked() ? sizing_.dblScKvar2 : sizing_.dblScKvar;
-    const TypedVoltageRows result = sc::typedVoltageRows(sizing_, ui_->Text1->text().toStdString(), q);
-    switch (result.kind) {
-    case TypedVoltageRows::Kind::Rows:
-        for (std::size_t list = 0; list < result.rows.size(); ++list)
-            setListRow(list, TypedVoltageRow, QString::fromStdString(result.rows[list]));
-        return;
-    case TypedVoltageRows::Kind::NotNumeric:
-        app_.messageBox().show(QString::fromUtf8(app::message::NotNumeric));
+    const auto kind = typeVoltage(result_, sizing_, ui_->Text1->text().toStdString());
+    if (kind == TypedVoltageRows::Kind::NotNumeric) {
+        program_.messageBox().show(QString::fromUtf8(program::message::NotNumeric));
         if (!ui_)
             return;
-        break;
-    case TypedVoltageRows::Kind::Empty:
-        break;
     }
-    ui_->Text1->setText(QString());
-    for (std::size_t list = 0; list < lstbxScMf_.size(); ++list)
-        setListRow(list, TypedVoltageRow, QString());
-    if (result.kind == TypedVoltageRows::Kind::NotNumeric)
+    if (kind != TypedVoltageRows::Kind::Rows)
+        ui_->Text1->setText(QString());
+    showTable(false);
+    if (kind == TypedVoltageRows::Kind::NotNumeric)
         ui_->Text1->setFocus(Qt::OtherFocusReason);
 }
 
-// Sets the text of a row; a list with exactly that many rows gets it as a new
-// last row. Rows that a failed load never filled are added empty before it.
-void FrmSc::setListRow(std::size_t list, std::size_t row, const QString& rowText)
+// The reactor label as the result has it, its colour and what it tells a
+// screen reader.
+void FrmSc::showReactor()
 {
-    QListWidget* box = lstbxScMf_[list];
-    while (static_cast<std::size_t>(box->count()) <= row) {
-        auto* item = new QListWidgetItem(box);
-        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        item->setSizeHint(QSize(0, forms::twipsToPixels(240)));
+    const bool thirteen = result_.lblL == ReactorThirteenCaption;
+    ui_->lblL->setText(QString::fromStdString(result_.lblL));
+    forms::setTextColour(ui_->lblL, thirteen ? forms::colour::Orange : buttonTextColour());
+    ui_->lblL->setAccessibleDescription(QString::fromStdString(hint::reactorLabel(result_.lblL)));
+}
+
+// The row heads and both lists as the result has them, the lists emptied
+// first where the table was made anew.
+void FrmSc::showTable(bool emptiedFirst)
+{
+    const std::array<QLabel*, 5> heads{ui_->Label16, ui_->Label15, ui_->Label14, ui_->Label13, ui_->Label12};
+    for (std::size_t row = 1; row < heads.size(); ++row) {
+        heads[row]->setText(QString::fromStdString(result_.rowHeads[row]));
+        forms::widenToText(heads[row]);
     }
-    box->item(static_cast<int>(row))->setText(rowText);
-}
-
-// Screen readers tell what the reactor label does, as its hint does.
-void FrmSc::describeReactorLabel()
-{
-    ui_->lblL->setAccessibleDescription(QString::fromStdString(hint::reactorLabel(lblLCaption().toStdString())));
-}
-
-QString FrmSc::lblLCaption() const
-{
-    return ui_->lblL->text();
+    for (std::size_t list = 0; list < lstbxScMf_.size(); ++list) {
+        QListWidget* box = lstbxScMf_[list];
+        if (emptiedFirst)
+            box->clear();
+        const auto& rows = result_.lists[list];
+        while (static_cast<std::size_t>(box->count()) < rows.size()) {
+            auto* item = new QListWidgetItem(box);
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            item->setSizeHint(QSize(0, forms::twipsToPixels(240)));
+        }
+        for (std::size_t row = 0; row < rows.size(); ++row)
+            box->item(static_cast<int>(row))->setText(QString::fromStdString(rows[row]));
+    }
 }
 
 } // namespace kandelo::sc

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "forms/ui/window_form.h"
-#include "report/report.h"
+#include "sc/sizing_result.h"
 #include "sc/sizing_state.h"
 
 #include <QDateTime>
@@ -13,8 +13,8 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 
-namespace kandelo::app {
-class App;
+namespace kandelo::program {
+class Program;
 }
 
 namespace Ui {
@@ -23,9 +23,6 @@ class frmSc;
 
 namespace kandelo::sc {
 
-struct CapacitanceTable;
-struct LoadTexts;
-
 // The capacitor sizing screen: works out the sizing from the shared figures
 // when it loads, then follows the reactor toggle, the connection choice and
 // the typed voltage.
@@ -33,14 +30,14 @@ class FrmSc : public forms::WindowForm {
     Q_OBJECT
 
 public:
-    explicit FrmSc(app::App& app);
+    explicit FrmSc(program::Program& program);
     ~FrmSc() override;
 
     // dblScKvar, dblScKvar2, dblLKvar and strFormat; they outlive the window.
     const SizingState& sizing() const { return sizing_; }
 
-    // What the screen shows, for the report, and when it worked it out.
-    report::ScScreenTexts reportTexts() const;
+    // What the screen shows, as it stands, and when its load worked it out.
+    const SizingResult& result() const { return result_; }
     QDateTime calculatedAt() const { return calculatedAt_; }
 
 protected:
@@ -69,20 +66,19 @@ private:
     void lblL_MouseMove();       // hint naming the reactor case the next click gives
     void lstbxScMf_MouseMove();  // hint of both capacitance lists
 
-    void CalcReactorRating();            // txtScKvar2 and txtLKvar for the reactor of lblL
-    void CalcCapacitanceTable(double q); // row heads and rows 0 to 4 for q kvar
-    void CalcCapacitanceTypedVoltage();  // row 5 for the voltage in Text1
+    void CalcReactorRating();           // txtScKvar2 and txtLKvar for the reactor of lblL
+    void CalcCapacitanceTable();        // row heads and rows 0 to 4 for the connection chosen
+    void CalcCapacitanceTypedVoltage(); // row 5 for the voltage in Text1
 
-    void connectionChosen(const QLineEdit* capacityBox, double q);
+    void connectionChosen(bool option2);
     void setCapacityHint(QLineEdit* box);
-    void showTable(const CapacitanceTable& table);
-    void setListRow(std::size_t list, std::size_t row, const QString& text);
+    void showReactor();
+    void showTable(bool emptiedFirst);
     bool reactorLabelEvent(QEvent* event);
-    void describeReactorLabel();
-    QString lblLCaption() const;
 
-    app::App& app_;
+    program::Program& program_;
     SizingState sizing_;
+    SizingResult result_;
     std::unique_ptr<Ui::frmSc> ui_;
     std::array<QListWidget*, 2> lstbxScMf_{};
     QDateTime calculatedAt_;

@@ -6,9 +6,37 @@
 #include <string_view>
 #include <vector>
 
-// The columns of the readings, found by their headings.
+// The headings of the batch: those of the input's readings, found in the
+// input's heading, and those of the result's columns, the screens' own.
 
 namespace kandelo::batch {
+
+// The result columns, in order: the power-factor screen's figures, the sizing
+// screen's as it opens (the reactor at 6 %, the capacitance for the capacitor
+// alone: the 50 Hz list, then the 60 Hz list, each row by row), then the
+// error column.
+enum ResultColumn : std::size_t {
+    Kwh,
+    Kvarh,
+    Pf,
+    Phase,
+    Note,
+    Hours,
+    Kw,
+    Kvar,
+    Kva,
+    ScKvar,
+    ScKvar2,
+    LKvar,
+    FirstCapacitance,
+    Current = FirstCapacitance + 10,
+    Basic,
+    Error,
+    ColumnCount
+};
+
+// The headings of the result columns, in that order, named as the screens name them.
+const std::vector<std::string_view>& resultHeadings();
 
 enum class Reading { Kwh, Kvarh, Hours, Target };
 

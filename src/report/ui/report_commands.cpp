@@ -1,13 +1,12 @@
-#include "app/report_commands.h"
+#include "report/ui/report_commands.h"
 
-#include "app/app.h"
-#include "app/version.h"
 #include "forms/ui/desktop.h"
+#include "forms/ui/form_runtime.h"
 #include "forms/ui/message_box.h"
 #include "forms/ui/window_commands.h"
-#include "pf/ui/frmpf.h"
+#include "program/version.h"
+#include "report/screen_texts.h"
 #include "report/ui/report_page.h"
-#include "sc/ui/frmsc.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -18,7 +17,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-namespace kandelo::app {
+namespace kandelo::report {
 
 namespace {
 
@@ -29,8 +28,9 @@ QString dateTimeText(const QDateTime& at)
 
 } // namespace
 
-ReportCommands::ReportCommands(App& app)
-    : app_(app)
+ReportCommands::ReportCommands(ReportSource& source, forms::FormRuntime& runtime)
+    : source_(source)
+    , runtime_(runtime)
 {
 }
 
@@ -38,32 +38,29 @@ void ReportCommands::install(QWidget* window)
 {
     forms::addWindowCommands(window,
         {
-            {QStringLiteral("コピー"), QKeySequence::Copy, [this] { app_.run([this] { copy(); }); }},
+            {QStringLiteral("コピー"), QKeySequence::Copy, [this] { runtime_.run([this] { copy(); }); }},
             {QStringLiteral("PDFで保存..."), QKeySequence(Qt::CTRL | Qt::Key_S),
-                [this, window] { app_.run([this, window] { saveAsPdf(window); }); }},
+                [this, window] { runtime_.run([this, window] { saveAsPdf(window); }); }},
             {QStringLiteral("印刷..."), QKeySequence(Qt::CTRL | Qt::Key_P),
-                [this, window] { app_.run([this, window] { print(window); }); }},
+                [this, window] { runtime_.run([this, window] { print(window); }); }},
         });
 }
 
-report::Report ReportCommands::currentReport() const
+Report ReportCommands::currentReport() const
 {
-    const pf::FrmPf& pf = app_.frmPf();
-    std::optional<report::ScScreenTexts> sc;
-    QDateTime at = pf.calculatedAt();
-    if (app_.frmSc().isLoaded()) {
-        sc = app_.frmSc().reportTexts();
-        at = app_.frmSc().calculatedAt();
-    }
-    return report::buildReport(pf.reportTexts(), sc, dateTimeText(at).toStdString());
+    const pf::PfScreen* pf = source_.powerFactor();
+    std::optional<ScScreenTexts> sc;
+    if (const sc::SizingResult* sizing = source_.sizing())
+        sc = screenTexts(*sizing);
+    return buildReport(pf ? screenTexts(*pf) : PfScreenTexts{}, sc, dateTimeText(source_.calculatedAt()).toStdString());
 }
 
 void ReportCommands::copy()
 {
-    const report::Report report = currentReport();
+    const Report report = currentReport();
     auto* data = new QMimeData;
-    data->setText(QString::fromStdString(report::plainText(report)));
-    data->setHtml(QString::fromStdString(report::html(report)));
+    data->setText(QString::fromStdString(plainText(report)));
+    data->setHtml(QString::fromStdString(html(report)));
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
@@ -79,8 +76,8 @@ QString ReportCommands::proposedPdfPath(const QDateTime& at)
 
 void ReportCommands::saveAsPdf(QWidget* parent)
 {
-    const report::Report report = currentReport();
-    const QString path = app_.desktop().saveFileName(parent, QStringLiteral("PDFで保存"),
+    const Report report = currentReport();
+    const QString path = runtime_.desktop().saveFileName(parent, QStringLiteral("PDFで保存"),
         proposedPdfPath(QDateTime::currentDateTime()), QStringLiteral("PDF (*.pdf)"));
     if (path.isEmpty())
         return;
@@ -95,25 +92,25 @@ void ReportCommands::saveAsPdf(QWidget* parent)
             writer.setPageOrientation(QPageLayout::Portrait);
             writer.setResolution(600);
             writer.setTitle(QString::fromStdString(report.title));
-            writer.setCreator(QString::fromUtf8(ApplicationTitle));
-            report::paintReportPage(writer, report, app_.frmPf().dialNeedleTip());
+            writer.setCreator(QString::fromUtf8(program::ApplicationTitle));
+            paintReportPage(writer, report, source_.dialNeedleTip());
         }
         written = file.commit();
     }
     if (written)
-        app_.desktop().tell(parent, QStringLiteral("PDFを保存しました：%1").arg(QDir::toNativeSeparators(path)));
+        runtime_.desktop().tell(parent, QStringLiteral("PDFを保存しました：%1").arg(QDir::toNativeSeparators(path)));
     else
-        app_.messageBox().show(QStringLiteral("PDFを保存できませんでした：%1").arg(QDir::toNativeSeparators(path)));
+        runtime_.messageBox().show(QStringLiteral("PDFを保存できませんでした：%1").arg(QDir::toNativeSeparators(path)));
 }
 
 void ReportCommands::print(QWidget* parent)
 {
-    const report::Report report = currentReport();
-    const pf::TwipPoint needle = app_.frmPf().dialNeedleTip();
-    const forms::PrintOutcome outcome = app_.desktop().printPage(
-        parent, [&](QPaintDevice& printer) { report::paintReportPage(printer, report, needle); });
+    const Report report = currentReport();
+    const pf::TwipPoint needle = source_.dialNeedleTip();
+    const forms::PrintOutcome outcome =
+        runtime_.desktop().printPage(parent, [&](QPaintDevice& printer) { paintReportPage(printer, report, needle); });
     if (outcome == forms::PrintOutcome::Unavailable)
-        app_.messageBox().show(QStringLiteral("印刷できませんでした：印刷の部品（kandelo_print）が見つかりません"));
+        runtime_.messageBox().show(QStringLiteral("印刷できませんでした：印刷の部品（kandelo_print）が見つかりません"));
 }
 
-} // namespace kandelo::app
+} // namespace kandelo::report

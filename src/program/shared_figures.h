@@ -1,6 +1,6 @@
 #pragma once
 
-namespace kandelo::app {
+namespace kandelo::program {
 
 // The five figures that the screens pass to one another. The power-factor
 // screen carries them; they outlive its window.
@@ -12,4 +12,4 @@ struct SharedFigures {
     double intTargetPf = 0.0; // target power factor, %
 };
 
-} // namespace kandelo::app
+} // namespace kandelo::program

@@ -1,6 +1,10 @@
-#include "batch/input_columns.h"
+#include "batch/headings.h"
 
 #include "batch/messages.h"
+#include "pf/pf_calc.h"
+#include "program/captions.h"
+#include "sc/capacitance_calc.h"
+#include "sc/captions.h"
 
 #include <array>
 
@@ -11,7 +15,7 @@ namespace {
 struct ReadingName {
     Reading reading;
     std::string_view japanese;
-    std::string_view english; // lower case
+    std::string_view english;              // lower case
     std::array<std::string_view, 2> units; // lower case; unused ones empty
     Text figure;
 };
@@ -105,7 +109,54 @@ const ReadingName& nameOf(Reading reading)
     return readingNames()[static_cast<std::size_t>(reading)];
 }
 
+// A caption up to its first blank: "基本料金 （…）" gives "基本料金".
+std::string_view firstWord(std::string_view caption)
+{
+    return caption.substr(0, caption.find(' '));
+}
+
+// The headings of the result columns, built from the screens' captions.
+std::vector<std::string> resultHeadingTexts()
+{
+    using program::labelOf;
+    const auto text = [](std::string_view caption) { return std::string(caption); };
+    std::vector<std::string> headings(ColumnCount);
+    headings[Kwh] = text(pf::KwhCaption);
+    headings[Kvarh] = text(pf::KvarhCaption);
+    headings[Pf] = text(pf::PfLabel);
+    headings[Phase] = text(pf::PhaseLabel);
+    headings[Note] = text(pf::CommentCaption);
+    headings[Hours] = labelOf(sc::HoursCaption);
+    headings[Kw] = labelOf(sc::KwCaption);
+    headings[Kvar] = labelOf(sc::KvarCaption);
+    headings[Kva] = labelOf(sc::KvaCaption);
+    headings[ScKvar] = labelOf(sc::ScKvarCaption);
+    headings[ScKvar2] = labelOf(sc::ScKvar2Caption) + text(sc::ReactorSixCaption);
+    headings[LKvar] = labelOf(sc::LKvarCaption) + text(sc::ReactorSixCaption);
+    // A capacitance: Frame2's caption without its blanks and bracket, the
+    // list's column head and the row's voltage in V.
+    std::string capacitance;
+    for (const char c : program::withSingleBlanks(sc::Frame2CaptionStart))
+        if (c != ' ' && c != '(')
+            capacitance += c;
+    std::size_t column = FirstCapacitance;
+    for (const std::string_view frequency : sc::FrequencyHeads)
+        for (const std::string_view volts : sc::voltageHeads(true, sc::ReactorSixCaption))
+            headings[column++] = capacitance + ' ' + text(frequency) + ' ' + text(volts) + 'V';
+    headings[Current] = program::withSingleBlanks(labelOf(sc::CurrentCaption));
+    headings[Basic] = text(firstWord(sc::CurrentCaption)) + ' ' + text(firstWord(sc::BasicCaption));
+    headings[Error] = "エラー";
+    return headings;
+}
+
 } // namespace
+
+const std::vector<std::string_view>& resultHeadings()
+{
+    static const std::vector<std::string> texts = resultHeadingTexts();
+    static const std::vector<std::string_view> headings(texts.begin(), texts.end());
+    return headings;
+}
 
 std::optional<Reading> readingNamed(std::string_view heading)
 {

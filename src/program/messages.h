@@ -3,7 +3,7 @@
 #include <string_view>
 
 // Every message box text of the program, each written once.
-namespace kandelo::app::message {
+namespace kandelo::program::message {
 
 inline constexpr std::string_view Failure = "エラー　終了します";
 inline constexpr std::string_view ZeroEntry = "ゼロ以外の数字を何か入力してください！";
@@ -14,4 +14,4 @@ inline constexpr std::string_view NonNumericKey = "半角数字を入力して�
 inline constexpr std::string_view PfOutOfRange = "0 以上 100未満としてください！";
 inline constexpr std::string_view LeadingRefusal = "進み力率のため、計算できません！";
 
-} // namespace kandelo::app::message
+} // namespace kandelo::program::message
