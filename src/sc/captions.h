@@ -28,4 +28,30 @@ inline constexpr std::string_view ConnectionLabel = "静電容量の計算";    
 inline constexpr std::string_view WithReactorText = "直列リアクトル付き"; // Option1 selected
 inline constexpr std::string_view CapacitorAloneText = "コンデンサ単体";  // Option2 selected
 
+// The selection of the standard unit: its window, its figures and what it
+// asks for. The frequencies are written as the makers' catalogues write them.
+inline constexpr std::string_view SelectionTitle = "標準容量の選定";
+inline constexpr std::array<std::string_view, 2> CatalogueFrequencies{"50Hz", "60Hz"};
+inline constexpr std::string_view UnitTotalCaption = "標準定格設備容量（kvar）";
+inline constexpr std::string_view UnitsCaption = "構成";
+inline constexpr std::string_view UnitCapacitorCaption = "SC定格容量（kvar）";
+inline constexpr std::string_view UnitReactorCaption = "直列リアクトル定格容量（kvar）";
+inline constexpr std::string_view PfAfterCaption = "設置後の力率（％）";
+inline constexpr std::string_view LightLoadPfCaption = "軽負荷時の力率（％）";
+inline constexpr std::string_view MonthlySavingCaption = "基本料金の節減額（円／月）";
+inline constexpr std::string_view YearlySavingCaption = "基本料金の節減額（円／年）";
+inline constexpr std::string_view LightLoadKwCaption = "軽負荷時の平均有効電力（kW）";
+inline constexpr std::string_view LightLoadKvarCaption = "軽負荷時の平均無効電力（kvar）";
+inline constexpr std::string_view ContractCaption = "契約電力（kW）";
+inline constexpr std::string_view UnitPriceCaption = "基本料金単価（円/kW）";
+inline constexpr std::string_view CustomerCaption = "お客さま";
+inline constexpr std::string_view SiteCaption = "設置場所";
+inline constexpr std::string_view PersonCaption = "担当者";
+inline constexpr std::string_view NothingToOrder = "コンデンサは要りません";
+inline constexpr std::string_view OverCompensates = "進み力率になります：このコンデンサは補償しすぎです";
+inline constexpr std::string_view OverCompensatesAtLightLoad =
+    "軽負荷時は進み力率になります：このコンデンサは補償しすぎです";
+inline constexpr std::string_view ContractNote =
+    "力率による基本料金の割引・割増の有無と条件はご契約によります（廃止している電力会社や契約があります）。";
+
 } // namespace kandelo::sc

@@ -28,12 +28,15 @@ void computeSizing(const program::SharedFigures& f, std::string_view pfCaption, 
     bool option2Selected, SizingState& state, LoadTexts& texts)
 {
     const double p = div(f.intKwh, f.intHours);
+    texts.p = p;
     const double q = div(f.intKvarh, f.intHours);
+    texts.q = q;
     const double s = checked::sqrt(checked::add(mul(p, p), mul(q, q)));
     const double targetSine = sine(f.intTargetPf);
     const double presentSine = sine(f.intPf);
     const double d = sub(div(presentSine, div(f.intPf, 100)), div(targetSine, div(f.intTargetPf, 100)));
     state.dblScKvar = mul(p, d);
+    texts.requiredKvar = state.dblScKvar;
 
     const ReactorTexts reactor = reactorRating(state, lblLCaption);
     texts.txtScKvar2 = reactor.txtScKvar2;

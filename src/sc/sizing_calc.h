@@ -24,6 +24,11 @@ struct LoadTexts {
     std::optional<std::string> lblCurrent;
     std::optional<std::string> lblBasic;
     std::optional<CapacitanceTable> table;
+    // The figures behind them, for what is worked out from the sizing: the
+    // average powers P and Q, and dblScKvar as computed, before its rounding.
+    std::optional<double> p;
+    std::optional<double> q;
+    std::optional<double> requiredKvar;
 };
 
 // The load of the sizing screen, step by step, from the shared figures, the

@@ -66,6 +66,11 @@ TypedVoltageRows::Kind typeVoltage(SizingResult& result, SizingState& state, std
     return rows.kind;
 }
 
+UnitSelection selectionOf(const SizingResult& result)
+{
+    return selectUnits(result.texts, result.intPf, result.lblL, result.selection);
+}
+
 std::string shownText(const std::optional<std::string>& text, std::string_view designText)
 {
     return text ? *text : std::string(designText);

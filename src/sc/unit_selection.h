@@ -1,0 +1,95 @@
+#pragma once
+
+#include "pf/pf_calc.h"
+#include "sc/sizing_calc.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// From the required capacity to an order: the standard unit of each
+// frequency, its ratings, the power factor it gives, and what it saves on the
+// basic charge.
+
+namespace kandelo::sc {
+
+// The standard equipment capacities (定格設備容量) of a capacitor with its
+// series reactor, in kvar, as makers' catalogues after JIS C 4902-1 (high
+// voltage) and JIS C 4901 (low voltage) list them. The five smallest are one
+// unit rated at both frequencies (10/12 … 30/36 kvar); from 50 kvar up a
+// unit is made for each frequency.
+using Series = std::array<double, 14>;
+inline constexpr Series Series50Hz{10, 15, 20, 25, 30, 50, 75, 100, 150, 200, 250, 300, 400, 500};
+inline constexpr Series Series60Hz{12, 18, 24, 30, 36, 50, 75, 100, 150, 200, 250, 300, 400, 500};
+
+// The units that cover a required capacity: the smallest of the series that
+// is at least as large; beyond the largest, as many of the largest as fit and
+// the smallest that covers the rest (1,180 kvar: 500×2＋200; 990 kvar: 500×2).
+struct StandardUnits {
+    double largest = 0;      // the largest unit of the series
+    double largestCount = 0; // how many of them
+    std::optional<double> rest;
+
+    double total() const { return largest * largestCount + rest.value_or(0); }
+};
+// Nothing when nothing is required.
+std::optional<StandardUnits> standardUnits(double requiredKvar, const Series& series);
+
+// What was typed into the selection window, as it was typed.
+struct SelectionInputs {
+    std::string lightKw;   // average active power of a light-load period
+    std::string lightKvar; // and its average reactive power
+    std::string contractKw;
+    std::string unitPrice; // 円/kW
+    std::string customer;
+    std::string site;
+    std::string person;
+};
+
+// A power factor the unit gives, as the power-factor screen writes one.
+struct PfWithUnit {
+    double intPf = 0;
+    std::string text; // "0.00"
+    pf::Phase phase = pf::Phase::Lag;
+};
+
+struct FrequencySelection {
+    std::optional<StandardUnits> units; // nothing when nothing is required
+    std::string total;                  // "1,200"
+    std::string composition;            // "500×2＋200", "50"
+    std::string capacitorRating;        // of each unit, with the reactor of lblL: "532×2＋213"
+    std::string reactorRating;          // "31.9×2＋12.8"
+    std::optional<PfWithUnit> pf;       // at the average powers of the sizing
+    std::optional<PfWithUnit> lightLoadPf;
+    std::optional<std::string> monthlySaving; // "21,600円"
+    std::optional<std::string> yearlySaving;
+};
+
+struct UnitSelection {
+    std::string reactor;                           // lblL, which the ratings follow
+    std::array<FrequencySelection, 2> frequencies; // 50 Hz, 60 Hz
+    std::vector<std::string> problems;             // what is wrong with what was typed, each said once
+};
+
+// The selection for the sizing's load (the required capacity before its
+// rounding and the average powers), the present power factor intPf, the
+// reactor of lblL, and what was typed. A figure whose input is missing is
+// left out; one whose input is no number is left out with a problem.
+UnitSelection selectUnits(const LoadTexts& load, double intPf, std::string_view lblL, const SelectionInputs& inputs);
+
+// The problem with a contract demand or a unit price as typed: no half-width
+// number, or below 0. Nothing for one that is fine or empty.
+std::optional<std::string> savingInputProblem(std::string_view caption, std::string_view typed);
+
+// What the selection warns of, frequency by frequency ("50Hz：…"): a unit
+// that leads, at the average powers or at light load, or none to order.
+std::vector<std::string> warningsOf(const UnitSelection& selection);
+
+// A power factor with the unit as the window and the report show it: "96.09 Lag".
+std::string pfWithUnitText(const PfWithUnit& pf);
+// As the batch writes it: " Lead" appended when leading.
+std::string pfWithUnitCell(const PfWithUnit& pf);
+
+} // namespace kandelo::sc
