@@ -44,6 +44,21 @@ void appendCell(std::string& out, std::string_view tag, std::string_view text)
     out += '>';
 }
 
+// A line of a label and its value, separated by a tab.
+std::string itemLine(const Item& item)
+{
+    return item.label + '\t' + item.value + "\r\n";
+}
+
+// A row of a label and its value.
+void appendItemRow(std::string& out, const Item& item)
+{
+    out += "<tr>";
+    appendCell(out, "th", item.label);
+    appendCell(out, "td", item.value);
+    out += "</tr>";
+}
+
 } // namespace
 
 Report buildReport(const PfScreenTexts& pf, const std::optional<ScScreenTexts>& sc, std::string calculatedAt)
@@ -78,6 +93,12 @@ Report buildReport(const PfScreenTexts& pf, const std::optional<ScScreenTexts>& 
         Table{sc->tableCaption, sc->tableHeadings, sc->rows}});
     report.sections.push_back({"力率改善のメリット", {},
         {{labelOf(sc->currentCaption), sc->current}, {labelOf(sc->basicCaption), sc->basic}}, {}});
+    report.header = sc->header;
+    if (sc->selection) {
+        const TableRow frequencies{"", label(sc::CatalogueFrequencies[0]), label(sc::CatalogueFrequencies[1])};
+        report.sections.push_back(
+            {label(sc::SelectionTitle), sc->selection->notes, {}, Table{"", frequencies, sc->selection->rows, true}});
+    }
     return report;
 }
 
@@ -85,14 +106,17 @@ std::string plainText(const Report& report)
 {
     std::string text = report.title + "\r\n";
     text += "計算日時\t" + report.calculatedAt + "\r\n";
+    for (const Item& item : report.header)
+        text += itemLine(item);
     for (const Section& section : report.sections) {
         text += "\r\n" + section.heading + "\r\n";
         for (const std::string& note : section.notes)
             text += note + "\r\n";
         for (const Item& item : section.items)
-            text += item.label + '\t' + item.value + "\r\n";
+            text += itemLine(item);
         if (section.table) {
-            text += section.table->caption + "\r\n";
+            if (!section.table->caption.empty())
+                text += section.table->caption + "\r\n";
             const auto row = [&text](const TableRow& cells) {
                 text += cells[0] + '\t' + cells[1] + '\t' + cells[2] + "\r\n";
             };
@@ -110,26 +134,24 @@ std::string html(const Report& report)
     appendEscaped(out, report.title);
     out += "</title></head><body>";
     appendCell(out, "h1", report.title);
-    out += "<table><tr>";
-    appendCell(out, "th", "計算日時");
-    appendCell(out, "td", report.calculatedAt);
-    out += "</tr></table>";
+    out += "<table>";
+    appendItemRow(out, {"計算日時", report.calculatedAt});
+    for (const Item& item : report.header)
+        appendItemRow(out, item);
+    out += "</table>";
     for (const Section& section : report.sections) {
         appendCell(out, "h2", section.heading);
         for (const std::string& note : section.notes)
             appendCell(out, "p", note);
         out += "<table>";
-        for (const Item& item : section.items) {
-            out += "<tr>";
-            appendCell(out, "th", item.label);
-            appendCell(out, "td", item.value);
-            out += "</tr>";
-        }
+        for (const Item& item : section.items)
+            appendItemRow(out, item);
         out += "</table>";
         if (section.table) {
-            out += "<table><caption>";
-            appendEscaped(out, section.table->caption);
-            out += "</caption><tr>";
+            out += "<table>";
+            if (!section.table->caption.empty())
+                appendCell(out, "caption", section.table->caption);
+            out += "<tr>";
             for (const std::string& heading : section.table->headings)
                 appendCell(out, "th", heading);
             out += "</tr>";

@@ -22,6 +22,17 @@ struct PfScreenTexts {
 // One row of the capacitance table: the voltage, then 50 Hz and 60 Hz.
 using TableRow = std::array<std::string, 3>;
 
+// What the selection window "標準容量の選定" shows.
+struct SelectionTexts {
+    std::vector<TableRow> rows;     // a caption, then 50 Hz and 60 Hz
+    std::vector<std::string> notes; // its warnings, and what the saving depends on
+};
+
+struct Item {
+    std::string label;
+    std::string value;
+};
+
 // What the capacitor sizing screen shows, each value with its caption.
 struct ScScreenTexts {
     std::string hours;  // lblHours
@@ -40,17 +51,15 @@ struct ScScreenTexts {
     std::vector<TableRow> rows;          // the standard voltages, then a typed one
     std::string currentCaption, current; // Frame3, lblCurrent
     std::string basicCaption, basic;     // Frame4, lblBasic
-};
-
-struct Item {
-    std::string label;
-    std::string value;
+    std::optional<SelectionTexts> selection;
+    std::vector<Item> header; // the customer, the site and the person in charge, where given
 };
 
 struct Table {
     std::string caption;
     TableRow headings;
     std::vector<TableRow> rows;
+    bool firstColumnNames = false; // its first column names each row rather than holding a figure
 };
 
 struct Section {
@@ -63,6 +72,7 @@ struct Section {
 struct Report {
     std::string title;
     std::string calculatedAt;
+    std::vector<Item> header; // under the date: whom and where it is for
     std::vector<Section> sections;
 };
 

@@ -4,6 +4,7 @@
 #include "pf/pf_calc.h"
 #include "sc/captions.h"
 #include "sc/sizing_result.h"
+#include "sc/unit_selection.h"
 
 namespace kandelo::report {
 
@@ -21,6 +22,39 @@ std::string trimmed(const std::string& text)
     if (first == std::string::npos)
         return {};
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// The selection as its window shows it: a row for each figure, those of the
+// light load and the saving where they were given.
+SelectionTexts selectionTexts(const sc::UnitSelection& selection)
+{
+    const sc::FrequencySelection& at50 = selection.frequencies[0];
+    const sc::FrequencySelection& at60 = selection.frequencies[1];
+    SelectionTexts texts;
+    const auto row = [&](std::string_view caption, auto cell) {
+        texts.rows.push_back({str(caption), cell(at50), cell(at60)});
+    };
+    const auto pf = [](const std::optional<sc::PfWithUnit>& with) {
+        return with ? sc::pfWithUnitText(*with) : std::string();
+    };
+    row(sc::UnitTotalCaption, [](const sc::FrequencySelection& f) { return f.total; });
+    row(sc::UnitsCaption, [](const sc::FrequencySelection& f) { return f.composition; });
+    row(str(sc::UnitCapacitorCaption) + selection.reactor,
+        [](const sc::FrequencySelection& f) { return f.capacitorRating; });
+    row(sc::UnitReactorCaption, [](const sc::FrequencySelection& f) { return f.reactorRating; });
+    row(sc::PfAfterCaption, [&](const sc::FrequencySelection& f) { return pf(f.pf); });
+    const auto any = [&](auto given) { return given(at50) || given(at60); };
+    if (any([](const sc::FrequencySelection& f) { return f.lightLoadPf.has_value(); }))
+        row(sc::LightLoadPfCaption, [&](const sc::FrequencySelection& f) { return pf(f.lightLoadPf); });
+    const bool saving = any([](const sc::FrequencySelection& f) { return f.monthlySaving.has_value(); });
+    if (saving) {
+        row(sc::MonthlySavingCaption, [](const sc::FrequencySelection& f) { return f.monthlySaving.value_or(""); });
+        row(sc::YearlySavingCaption, [](const sc::FrequencySelection& f) { return f.yearlySaving.value_or(""); });
+    }
+    texts.notes = sc::warningsOf(selection);
+    if (saving)
+        texts.notes.push_back(str(sc::ContractNote));
+    return texts;
 }
 
 } // namespace
@@ -71,6 +105,12 @@ ScScreenTexts screenTexts(const sc::SizingResult& result)
     texts.current = shownText(shown.lblCurrent, "lblCurrent");
     texts.basicCaption = str(sc::BasicCaption);
     texts.basic = shownText(shown.lblBasic, "lblBasic");
+    texts.selection = selectionTexts(sc::selectionOf(result));
+    const sc::SelectionInputs& given = result.selection;
+    for (const auto& [caption, value] : {std::pair{sc::CustomerCaption, &given.customer},
+             std::pair{sc::SiteCaption, &given.site}, std::pair{sc::PersonCaption, &given.person}})
+        if (value->find_first_not_of(" \t") != std::string::npos)
+            texts.header.push_back({str(caption), *value});
     return texts;
 }
 

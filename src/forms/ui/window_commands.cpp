@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace kandelo::forms {
 
 namespace {
@@ -38,6 +40,10 @@ void addWindowCommands(QWidget* window, const std::vector<WindowCommand>& comman
         window->addAction(action);
     }
     window->setContextMenuPolicy(Qt::ActionsContextMenu);
+    const bool copies = std::any_of(commands.begin(), commands.end(),
+        [](const WindowCommand& command) { return command.shortcut == QKeySequence(QKeySequence::Copy); });
+    if (!copies)
+        return;
     auto* filter = new CopyWithoutSelection(window);
     for (QLineEdit* box : window->findChildren<QLineEdit*>())
         box->installEventFilter(filter);

@@ -155,8 +155,12 @@ void layOutTable(const Builder& b, const Table& table, qreal left, qreal right, 
             const QRectF cell(x, y, columns[column], height);
             (heading ? page.headingCells : page.cells).push_back(cell);
             const QRectF room = cell.adjusted(b.mm(CellPadding), 0, -b.mm(CellPadding), 0);
-            page.texts.push_back(b.line(heading ? PageText::Kind::TableHeading : PageText::Kind::TableCell,
-                q(cells[column]), font, room, heading ? Qt::AlignHCenter : Qt::AlignRight));
+            const bool name = table.firstColumnNames && column == 0 && !heading;
+            page.texts.push_back(
+                b.line(heading ? PageText::Kind::TableHeading : PageText::Kind::TableCell, q(cells[column]), font, room,
+                    heading    ? Qt::AlignHCenter
+                        : name ? Qt::AlignLeft
+                               : Qt::AlignRight));
             x += columns[column];
         }
         y += height;
@@ -188,7 +192,12 @@ Attempt layOut(const QPaintDevice& device, const Report& report, qreal scale)
     y += add(fittedLine(PageText::Kind::Title, q(report.title), TitlePoints, true, left, right)) + b.mm(2);
     y += add(fittedLine(PageText::Kind::Date, QStringLiteral("計算日時　") + q(report.calculatedAt), SmallPoints, false,
              left, right))
-        + b.mm(3);
+        + b.mm(1);
+    for (const Item& item : report.header)
+        y += add(fittedLine(PageText::Kind::Date, q(item.label) + QStringLiteral("　") + q(item.value), SmallPoints,
+                 false, left, right))
+            + b.mm(1);
+    y += b.mm(2);
     page.rule = QLineF(left, y, right, y);
     y += b.mm(4);
 
@@ -224,9 +233,10 @@ Attempt layOut(const QPaintDevice& device, const Report& report, qreal scale)
         }
         if (section.table) {
             y = std::max(y, dialBottom) + b.mm(2);
-            y += add(fittedLine(PageText::Kind::TableCaption, q(section.table->caption), BodyPoints, false,
-                     left + b.mm(Indent), right))
-                + b.mm(1);
+            if (!section.table->caption.empty())
+                y += add(fittedLine(PageText::Kind::TableCaption, q(section.table->caption), BodyPoints, false,
+                         left + b.mm(Indent), right))
+                    + b.mm(1);
             layOutTable(b, *section.table, left + b.mm(Indent), right, y, page);
         }
         y += b.mm(4);

@@ -8,11 +8,13 @@
 #include "forms/ui/label_fit.h"
 #include "forms/ui/message_box.h"
 #include "forms/ui/twips.h"
+#include "forms/ui/window_commands.h"
 #include "pf/ui/frmpf.h"
 #include "program/messages.h"
 #include "program/ui/program.h"
 #include "sc/captions.h"
 #include "sc/hint_rules.h"
+#include "sc/ui/selection_window.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -126,6 +128,9 @@ void FrmSc::createControls()
     ui_->lstbxScMf_1->setAccessibleName(ui_->Label9->text());
 
     program_.addResultCommands(window);
+    forms::addWindowCommands(window,
+        {{text(SelectionTitle) + QStringLiteral("..."), QKeySequence(Qt::CTRL | Qt::Key_U),
+            [this] { program_.run([this] { openSelection(); }); }}});
 
     connect(ui_->Command1, &QPushButton::clicked, this, [this] { program_.run([this] { Command1_Click(); }); });
     connect(ui_->Command2, &QPushButton::clicked, this, [this] { program_.run([this] { Command2_Click(); }); });
@@ -149,6 +154,7 @@ void FrmSc::formLoad()
 {
     calculatedAt_ = QDateTime::currentDateTime();
     result_ = SizingResult{};
+    result_.intPf = program_.frmPf().intPf;
     result_.intTargetPf = program_.frmPf().intTargetPf;
     LoadTexts& texts = result_.texts;
     try {
@@ -258,6 +264,32 @@ void FrmSc::lblL_Click()
     CalcReactorRating();
     if (!result_.option2Selected)
         Option1_Click();
+    showSelection();
+}
+
+SelectionWindow* FrmSc::selectionWindow() const
+{
+    return selectionWindow_;
+}
+
+void FrmSc::openSelection()
+{
+    if (!selectionWindow_) {
+        selectionWindow_ = new SelectionWindow(window());
+        selectionWindow_->setInputs(result_.selection);
+        connect(selectionWindow_, &SelectionWindow::inputsEdited, this,
+            [this] { program_.run([this] { selection_Change(); }); });
+    }
+    showSelection();
+    selectionWindow_->show();
+    selectionWindow_->raise();
+    selectionWindow_->activateWindow();
+}
+
+void FrmSc::selection_Change()
+{
+    result_.selection = selectionWindow_->inputs();
+    showSelection();
 }
 
 void FrmSc::Option1_Click()
@@ -351,6 +383,13 @@ void FrmSc::showReactor()
     ui_->lblL->setText(QString::fromStdString(result_.lblL));
     forms::setTextColour(ui_->lblL, thirteen ? forms::colour::Orange : buttonTextColour());
     ui_->lblL->setAccessibleDescription(QString::fromStdString(hint::reactorLabel(result_.lblL)));
+}
+
+// The selection for the sizing as it stands, in its window while it is open.
+void FrmSc::showSelection()
+{
+    if (selectionWindow_)
+        selectionWindow_->showSelection(selectionOf(result_));
 }
 
 // The row heads and both lists as the result has them, the lists emptied

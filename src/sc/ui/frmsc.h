@@ -5,6 +5,7 @@
 #include "sc/sizing_state.h"
 
 #include <QDateTime>
+#include <QPointer>
 
 #include <array>
 #include <memory>
@@ -23,6 +24,8 @@ class frmSc;
 
 namespace kandelo::sc {
 
+class SelectionWindow;
+
 // The capacitor sizing screen: works out the sizing from the shared figures
 // when it loads, then follows the reactor toggle, the connection choice and
 // the typed voltage.
@@ -39,6 +42,9 @@ public:
     // What the screen shows, as it stands, and when its load worked it out.
     const SizingResult& result() const { return result_; }
     QDateTime calculatedAt() const { return calculatedAt_; }
+
+    // The window "標準容量の選定" for this sizing, while it is open.
+    SelectionWindow* selectionWindow() const;
 
 protected:
     void createControls() override;
@@ -65,6 +71,8 @@ private:
     void txtLKvar_MouseMove();   // hint of the reactor rating
     void lblL_MouseMove();       // hint naming the reactor case the next click gives
     void lstbxScMf_MouseMove();  // hint of both capacitance lists
+    void openSelection();        // 標準容量の選定: opens the window, or brings it to the front
+    void selection_Change();     // a field of the selection window edited
 
     void CalcReactorRating();           // txtScKvar2 and txtLKvar for the reactor of lblL
     void CalcCapacitanceTable();        // row heads and rows 0 to 4 for the connection chosen
@@ -74,6 +82,7 @@ private:
     void setCapacityHint(QLineEdit* box);
     void showReactor();
     void showTable(bool emptiedFirst);
+    void showSelection();
     bool reactorLabelEvent(QEvent* event);
 
     program::Program& program_;
@@ -81,6 +90,7 @@ private:
     SizingResult result_;
     std::unique_ptr<Ui::frmSc> ui_;
     std::array<QListWidget*, 2> lstbxScMf_{};
+    QPointer<SelectionWindow> selectionWindow_; // a window of its own, closed with this one
     QDateTime calculatedAt_;
 };
 
