@@ -5,7 +5,9 @@
 #include "pf/pf_calc.h"
 #include "program/messages.h"
 #include "sc/capacitance_calc.h"
+#include "sc/captions.h"
 #include "sc/sizing_calc.h"
+#include "sc/unit_selection.h"
 
 #include <array>
 
@@ -105,6 +107,25 @@ RowResult computeRow(const Readings& readings)
     }
     if (failed)
         return refuse(program::message::Failure);
+
+    // The standard units, and with the contract and its unit price the saving.
+    for (const auto& [caption, typed] :
+        {std::pair{sc::ContractCaption, &readings.contractKw}, std::pair{sc::UnitPriceCaption, &readings.unitPrice}})
+        if (const auto problem = sc::savingInputProblem(caption, *typed))
+            return refuse(*problem);
+    sc::SelectionInputs inputs;
+    inputs.contractKw = readings.contractKw;
+    inputs.unitPrice = readings.unitPrice;
+    const sc::UnitSelection selection = sc::selectUnits(texts, screen.intPf, sc::ReactorSixCaption, inputs);
+    for (std::size_t at = 0; at < selection.frequencies.size(); ++at) {
+        const sc::FrequencySelection& chosen = selection.frequencies[at];
+        const std::size_t first = at == 0 ? UnitTotal50 : UnitTotal60;
+        result.cells[first] = chosen.total;
+        result.cells[first + 1] = chosen.composition;
+        if (chosen.pf)
+            result.cells[first + 2] = sc::pfWithUnitCell(*chosen.pf);
+        result.cells[Saving50 + at] = chosen.monthlySaving.value_or(std::string());
+    }
     return result;
 }
 

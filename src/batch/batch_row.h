@@ -15,6 +15,8 @@ struct Readings {
     std::string kvarh;
     std::string hours; // empty, with target, for the power factor alone
     std::string target;
+    std::string contractKw{}; // empty, or with unitPrice, for the saving
+    std::string unitPrice{};
 };
 
 struct RowResult {
@@ -24,8 +26,11 @@ struct RowResult {
 
 // What the power-factor screen shows for the energies and, with hours and a
 // target, what the sizing screen shows as it loads (the reactor at 6 %, the
-// capacitance table for the capacitor alone). A figure the screens would
-// refuse leaves its message in the error column; the texts set before it stay.
+// capacitance table for the capacitor alone) and the standard units for it,
+// with the saving for a contract demand and a unit price. A figure the
+// screens would refuse, or a contract demand or unit price that is no number
+// of 0 or more, leaves its message in the error column; the texts set before
+// it stay.
 RowResult computeRow(const Readings& readings);
 
 // A row with no figure at all: every cell empty, nothing refused.

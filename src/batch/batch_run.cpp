@@ -186,8 +186,8 @@ private:
         const auto field = [&fields](std::optional<std::size_t> column) {
             return column ? std::string(fieldOrEmpty(fields[*column])) : std::string();
         };
-        return computeRow(
-            {field(columns_->kwh), field(columns_->kvarh), field(columns_->hours), field(columns_->target)});
+        return computeRow({field(columns_->kwh), field(columns_->kvarh), field(columns_->hours),
+            field(columns_->target), field(columns_->contractKw), field(columns_->unitPrice)});
     }
 
     void append(const std::vector<std::string>& fields)

@@ -20,13 +20,15 @@ struct ReadingName {
     Text figure;
 };
 
-const std::array<ReadingName, 4>& readingNames()
+const std::array<ReadingName, 6>& readingNames()
 {
-    static const std::array<ReadingName, 4> names{{
+    static const std::array<ReadingName, 6> names{{
         {Reading::Kwh, "有効電力量", "kwh", {"kwh", ""}, {"有効電力量", "active energy"}},
         {Reading::Kvarh, "無効電力量", "kvarh", {"kvarh", ""}, {"無効電力量", "reactive energy"}},
         {Reading::Hours, "積算時間", "hours", {"h", ""}, {"積算時間", "metering hours"}},
         {Reading::Target, "目標力率", "target", {"%", "％"}, {"目標力率", "target power factor"}},
+        {Reading::ContractKw, "契約電力", "contract_kw", {"kw", ""}, {"契約電力", "contract demand"}},
+        {Reading::UnitPrice, "基本料金単価", "unit_price", {"円/kw", "円／kw"}, {"基本料金単価", "unit price"}},
     }};
     return names;
 }
@@ -145,6 +147,18 @@ std::vector<std::string> resultHeadingTexts()
             headings[column++] = capacitance + ' ' + text(frequency) + ' ' + text(volts) + 'V';
     headings[Current] = program::withSingleBlanks(labelOf(sc::CurrentCaption));
     headings[Basic] = text(firstWord(sc::CurrentCaption)) + ' ' + text(firstWord(sc::BasicCaption));
+    // A caption and its frequency: "構成 50Hz", "設置後の力率（％）50Hz".
+    const auto ofFrequency = [&text](std::string_view caption, std::size_t frequency) {
+        const bool bracketed = caption.substr(caption.size() - std::string_view("）").size()) == "）";
+        return text(caption) + (bracketed ? "" : " ") + text(sc::CatalogueFrequencies[frequency]);
+    };
+    for (std::size_t frequency = 0; frequency < 2; ++frequency) {
+        const std::size_t first = frequency == 0 ? UnitTotal50 : UnitTotal60;
+        headings[first] = ofFrequency(sc::UnitTotalCaption, frequency);
+        headings[first + 1] = ofFrequency(sc::UnitsCaption, frequency);
+        headings[first + 2] = ofFrequency(sc::PfAfterCaption, frequency);
+        headings[Saving50 + frequency] = ofFrequency(sc::MonthlySavingCaption, frequency);
+    }
     headings[Error] = "エラー";
     return headings;
 }
@@ -173,7 +187,7 @@ std::optional<Reading> readingNamed(std::string_view heading)
 
 InputColumns findInputColumns(const std::vector<std::string>& heading)
 {
-    std::array<std::optional<std::size_t>, 4> found;
+    std::array<std::optional<std::size_t>, 6> found;
     for (std::size_t column = 0; column < heading.size(); ++column) {
         const auto reading = readingNamed(heading[column]);
         if (!reading)
@@ -188,7 +202,7 @@ InputColumns findInputColumns(const std::vector<std::string>& heading)
         throw BatchError(message::noActiveEnergyColumn());
     if (!found[1])
         throw BatchError(message::noReactiveEnergyColumn());
-    return {*found[0], *found[1], found[2], found[3]};
+    return {*found[0], *found[1], found[2], found[3], found[4], found[5]};
 }
 
 } // namespace kandelo::batch

@@ -13,8 +13,8 @@ namespace kandelo::batch {
 
 // The result columns, in order: the power-factor screen's figures, the sizing
 // screen's as it opens (the reactor at 6 %, the capacitance for the capacitor
-// alone: the 50 Hz list, then the 60 Hz list, each row by row), then the
-// error column.
+// alone: the 50 Hz list, then the 60 Hz list, each row by row), the standard
+// units, then the error column.
 enum ResultColumn : std::size_t {
     Kwh,
     Kvarh,
@@ -31,6 +31,16 @@ enum ResultColumn : std::size_t {
     FirstCapacitance,
     Current = FirstCapacitance + 10,
     Basic,
+    // The standard unit of each frequency (50 Hz, then 60 Hz): its total, its
+    // units and the power factor it gives; then the monthly saving of each.
+    UnitTotal50,
+    Units50,
+    PfWithUnit50,
+    UnitTotal60,
+    Units60,
+    PfWithUnit60,
+    Saving50,
+    Saving60,
     Error,
     ColumnCount
 };
@@ -38,7 +48,7 @@ enum ResultColumn : std::size_t {
 // The headings of the result columns, in that order, named as the screens name them.
 const std::vector<std::string_view>& resultHeadings();
 
-enum class Reading { Kwh, Kvarh, Hours, Target };
+enum class Reading { Kwh, Kvarh, Hours, Target, ContractKw, UnitPrice };
 
 // The reading a heading names: after trimming, the reading's Japanese or
 // English name alone, or followed by its unit, directly or in brackets:
@@ -52,6 +62,8 @@ struct InputColumns {
     std::size_t kvarh = 0;
     std::optional<std::size_t> hours;
     std::optional<std::size_t> target;
+    std::optional<std::size_t> contractKw; // 契約電力, for the saving
+    std::optional<std::size_t> unitPrice;  // 基本料金単価
 };
 
 // The columns of the readings in a heading. Raises BatchError when the active

@@ -18,17 +18,25 @@ std::string_view helpText()
       無効電力量 または kvarh    （必須、進みはマイナス）
       積算時間   または hours    （目標力率と一緒に）
       目標力率   または target   （積算時間と一緒に）
+      契約電力   または contract_kw（基本料金単価と一緒に）
+      基本料金単価 または unit_price（契約電力と一緒に）
     見出しは名前だけか、名前と単位です（有効電力量kWh、
     有効電力量（kWh）など）。ほかの列はそのまま残ります。
     見出しより項目の多い行は計算せず、エラーの列に書きます。
+    容量計算の行には標準品の容量、構成、設置後の力率と、
+    契約電力と単価があれば基本料金の節減額（円／月）も書きます。
     Computes each row of a CSV file of meter readings, one customer a row,
     and writes the texts the screens show for it. "-" reads standard input.
     Columns are found by their heading, in any order: 有効電力量 or kwh
     (required), 無効電力量 or kvarh (required; negative when leading),
-    積算時間 or hours and 目標力率 or target (both, for the capacitor sizing).
+    積算時間 or hours and 目標力率 or target (both, for the capacitor sizing),
+    契約電力 or contract_kw and 基本料金単価 or unit_price (both, for the
+    saving on the basic charge).
     A heading is the name alone or with its unit (有効電力量kWh, kwh (kWh)).
     Other columns are carried through. A row with more fields than the
-    heading is not computed; the error column says so.
+    heading is not computed; the error column says so. A sized row also
+    gives the standard unit of each frequency, its units and the power factor
+    it gives, and with a contract and its unit price the saving a month.
 -o, --output 出力.csv
     結果の書き先。省略すると標準出力です。
     書き終えてから置き換えます（権限は元のまま）。

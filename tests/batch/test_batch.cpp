@@ -5,6 +5,7 @@
 #include "batch/input.h"
 #include "batch/headings.h"
 #include "forms/ui/fitting_widgets.h"
+#include "sc/ui/selection_window.h"
 #include "support/session.h"
 #include "support/texts.h"
 
@@ -145,6 +146,10 @@ private slots:
     void messagesInTheUserLanguage_data();
     void messagesInTheUserLanguage();
     void outputFileAsACarefulToolWritesIt();
+    void standardUnits_data();
+    void standardUnits();
+    void standardUnitsMatchTheWindow_data();
+    void standardUnitsMatchTheWindow();
 };
 
 void TestBatch::cleanup()
@@ -824,6 +829,91 @@ void TestBatch::outputFileAsACarefulToolWritesIt()
         expected << "null";
     expected.sort();
     QCOMPARE(files(), expected);
+}
+
+void TestBatch::standardUnits_data()
+{
+    QTest::addColumn<QStringList>("readings"); // kwh, kvarh, hours, target, contract, price
+    QTest::addColumn<QStringList>("cells");    // the eight selection columns, 50 Hz then 60 Hz, then the savings
+    QTest::addColumn<QString>("error");
+    QTest::newRow("the worked example, 200 kW at 1,800 円/kW") << QStringList{"100000", "48430", "392", "95", "200", "1800"}
+        << QStringList{"50", "50", "96.09", "50", "50", "96.09", "21,600円", "21,600円"} << "";
+    QTest::newRow("no contract given") << QStringList{"100000", "48430", "392", "95", "", ""}
+        << QStringList{"50", "50", "96.09", "50", "50", "96.09", "", ""} << "";
+    QTest::newRow("only the unit price") << QStringList{"100000", "48430", "392", "95", "", "1800"}
+        << QStringList{"50", "50", "96.09", "50", "50", "96.09", "", ""} << "";
+    QTest::newRow("a unit that leads") << QStringList{"100", "8", "1", "100", "", ""}
+        << QStringList{"10", "10", "99.98 Lead", "12", "12", "99.92 Lead", "", ""} << "";
+    QTest::newRow("several units") << QStringList{"1000000", "850000", "720", "99.5", "", ""}
+        << QStringList{"1,050", "500×2＋50", "99.56", "1,050", "500×2＋50", "99.56", "", ""} << "";
+    QTest::newRow("a target of the present power factor") << QStringList{"1000", "484.3", "392", "90.00078044965157", "100", "1000"}
+        << QStringList{"", "", "90.00", "", "", "90.00", "0円", "0円"} << "";
+    QTest::newRow("a contract that is no number") << QStringList{"100000", "48430", "392", "95", "2OO", "1800"}
+        << QStringList{"", "", "", "", "", "", "", ""} << "契約電力（kW）：半角の数字を入力してください";
+    QTest::newRow("a negative unit price") << QStringList{"100000", "48430", "392", "95", "200", "-1800"}
+        << QStringList{"", "", "", "", "", "", "", ""} << "基本料金単価（円/kW）：0以上の数字を入力してください";
+    QTest::newRow("the power factor alone") << QStringList{"1000", "484.3", "", "", "200", "1800"}
+        << QStringList{"", "", "", "", "", "", "", ""} << "";
+}
+
+// Before the error column, per frequency: the standard unit's total, its
+// units and the power factor it gives, then the saving of each.
+void TestBatch::standardUnits()
+{
+    QFETCH(QStringList, readings);
+    QFETCH(QStringList, cells);
+    QFETCH(QString, error);
+    const std::string csv = "kwh,kvarh,hours,target,契約電力（kW）,unit_price\n" + readings.join(u',').toStdString() + "\n";
+    const Run r = run({"--batch", "-", "--encoding", "utf-8"}, csv);
+    QCOMPARE(r.status, error.isEmpty() ? batch::AllRowsComputed : batch::SomeRowsRefused);
+    const auto out = records(r.out);
+    QCOMPARE(out.size(), std::size_t(2));
+    const char* headings[] = {"標準定格設備容量（kvar）50Hz", "構成 50Hz", "設置後の力率（％）50Hz", "標準定格設備容量（kvar）60Hz",
+        "構成 60Hz", "設置後の力率（％）60Hz", "基本料金の節減額（円／月）50Hz", "基本料金の節減額（円／月）60Hz"};
+    QStringList actual;
+    for (const char* heading : headings)
+        actual << under(out, 1, heading);
+    QCOMPARE(actual, cells);
+    QCOMPARE(under(out, 1, "エラー"), error);
+    // The columns stand right before the error column, in that order.
+    QCOMPARE(q(out[0][out[0].size() - 9]), QString::fromUtf8(headings[0]));
+    if (!error.isEmpty() && !readings[2].isEmpty())
+        QCOMPARE(under(out, 1, "SC定格設備容量（kvar）"), QStringLiteral("39.7")); // the sizing texts stay
+}
+
+void TestBatch::standardUnitsMatchTheWindow_data()
+{
+    QTest::addColumn<QStringList>("readings");
+    QTest::newRow("the worked example") << QStringList{"100000", "48430", "392", "95", "200", "1800"};
+    QTest::newRow("a large customer") << QStringList{"12345678", "9876543.21", "720", "98.5", "5000", "1650.5"};
+}
+
+// The same readings in the selection window give the same figures.
+void TestBatch::standardUnitsMatchTheWindow()
+{
+    QFETCH(QStringList, readings);
+    const batch::RowResult result = batch::computeRow({readings[0].toStdString(), readings[1].toStdString(),
+        readings[2].toStdString(), readings[3].toStdString(), readings[4].toStdString(), readings[5].toStdString()});
+    QVERIFY(!result.refused);
+
+    Session s;
+    QVERIFY(s.reachSizing(readings[0], readings[1], readings[2], readings[3]));
+    QTest::keyClick(s.scScreen(), Qt::Key_U, Qt::ControlModifier);
+    QWidget* window = s.app.frmSc().selectionWindow();
+    QVERIFY(window);
+    for (const auto& [box, typed] : {std::pair{"contractKw", readings[4]}, std::pair{"unitPrice", readings[5]}})
+        QTest::keyClicks(Session::control<QLineEdit>(window, box), typed);
+    const auto shown = [window](const char* name) { return Session::control<QLabel>(window, name)->text(); };
+    for (const auto& [at, frequency] : {std::pair{"50", "50Hz"}, std::pair{"60", "60Hz"}}) {
+        const auto name = [&](const char* cell) { return QString::fromLatin1(cell) + QLatin1String(at); };
+        QCOMPARE(cell(result, (QStringLiteral("標準定格設備容量（kvar）") + frequency).toStdString()), shown(qPrintable(name("total"))));
+        QCOMPARE(cell(result, (QStringLiteral("構成 ") + frequency).toStdString()), shown(qPrintable(name("units"))));
+        QCOMPARE(cell(result, (QStringLiteral("設置後の力率（％）") + frequency).toStdString()) + QStringLiteral(" Lag"),
+            shown(qPrintable(name("pf"))));
+        QCOMPARE(cell(result, (QStringLiteral("基本料金の節減額（円／月）") + frequency).toStdString()),
+            shown(qPrintable(name("monthly"))));
+    }
+    QVERIFY(s.messages.texts.isEmpty());
 }
 
 QTEST_MAIN(TestBatch)
