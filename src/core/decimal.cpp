@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <system_error>
 
 namespace kandelo::core {
@@ -53,6 +54,25 @@ template <typename... Precision> std::string_view scientific(double x, char (&bu
 
 Decimal Decimal::shortest(double x)
 {
+    // A whole number below 2^53 is its own shortest digits: no other number
+    // with fewer digits lies within half a step of it. Most figures are whole,
+    // and this spares writing them out and reading them back.
+    constexpr double ExactWholes = 9007199254740992.0;
+    if (x == std::trunc(x) && std::fabs(x) < ExactWholes) {
+        Decimal d;
+        if (x == 0)
+            return d;
+        d.negative_ = x < 0;
+        char reversed[20];
+        int length = 0;
+        for (auto n = static_cast<unsigned long long>(std::fabs(x)); n > 0; n /= 10)
+            reversed[length++] = static_cast<char>('0' + n % 10);
+        d.pointPos_ = length;
+        while (length > 0)
+            d.digits_[static_cast<std::size_t>(d.count_++)] = reversed[--length];
+        d.dropTrailingZeros();
+        return d;
+    }
     char buffer[64];
     return fromScientific(scientific(x, buffer));
 }

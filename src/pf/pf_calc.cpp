@@ -6,8 +6,6 @@
 
 namespace kandelo::pf {
 
-namespace {
-
 // kWh / √(kvarh² + kWh²) × 100, in that order, in double precision. Only where
 // the sum of the squares overflows or underflows to zero is the root taken
 // with hypot instead, halving both energies first when even that overflows.
@@ -23,8 +21,6 @@ double powerFactor(double kwh, double kvarh)
     }
     return kwh / root * 100;
 }
-
-} // namespace
 
 PfScreen computePfScreen(double kwh, double kvarh)
 {

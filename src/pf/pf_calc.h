@@ -31,6 +31,9 @@ struct PfScreen {
 // The load of the power-factor screen, from the two metered energies (never 0).
 PfScreen computePfScreen(double kwh, double kvarh);
 
+// The power factor of step 1 of that load, in percent, unrounded: kWh / √(kvarh² + kWh²) × 100.
+double powerFactor(double kwh, double kvarh);
+
 // The caption of lblPhase for a phase: " Lag" or "Lead".
 std::string phaseCaption(Phase phase);
 // The same without the blank that only aligns it: "Lag" or "Lead".

@@ -68,7 +68,9 @@ TypedVoltageRows::Kind typeVoltage(SizingResult& result, SizingState& state, std
 
 UnitSelection selectionOf(const SizingResult& result)
 {
-    return selectUnits(result.texts, result.intPf, result.lblL, result.selection);
+    UnitSelection selection = selectUnits(result.texts, result.intPf, result.lblL, result.selection);
+    rateUnits(selection);
+    return selection;
 }
 
 std::string shownText(const std::optional<std::string>& text, std::string_view designText)

@@ -32,7 +32,7 @@ struct SizingResult {
     SelectionInputs selection; // what the selection window was given
 };
 
-// The standard units for the sizing as it stands, with the reactor of lblL.
+// The standard units for the sizing as it stands, rated for the reactor of lblL.
 UnitSelection selectionOf(const SizingResult& result);
 
 // The load's capacitance table in the result: the row heads and rows 0 to 4.

@@ -27,19 +27,19 @@ std::string wholeKvar(double kvar)
     return core::formatNumber(kvar, "#,##0");
 }
 
-// A text for the units, each written by `text`: "a×n＋b".
-template <typename Text> std::string composed(const StandardUnits& units, Text text)
+// A text for the units, from the texts of the largest unit and of the rest: "a×n＋b".
+std::string composed(const StandardUnits& units, const std::string& largest, const std::string& rest)
 {
     std::string out;
     if (units.largestCount > 0) {
-        out = text(units.largest);
+        out = largest;
         if (units.largestCount > 1)
             out += std::string(Times) + core::plainNumberText(units.largestCount);
     }
     if (units.rest) {
         if (!out.empty())
             out += Plus;
-        out += text(*units.rest);
+        out += rest;
     }
     return out;
 }
@@ -53,10 +53,23 @@ ReactorTexts ratingsOf(double unit, std::string_view lblL)
     return reactorRating(state, lblL);
 }
 
+// The ratings of each unit of a frequency.
+void rate(FrequencySelection& chosen, std::string_view lblL)
+{
+    const StandardUnits& units = *chosen.units;
+    const ReactorTexts largest = units.largestCount > 0 ? ratingsOf(units.largest, lblL) : ReactorTexts{};
+    const ReactorTexts rest = units.rest ? ratingsOf(*units.rest, lblL) : ReactorTexts{};
+    chosen.capacitorRating = composed(units, largest.txtScKvar2, rest.txtScKvar2);
+    chosen.reactorRating = composed(units, largest.txtLKvar, rest.txtLKvar);
+}
+
+// The power factor at the powers p and q with a unit of `unit` kvar, as the
+// power-factor screen writes one.
 PfWithUnit withUnit(double p, double q, double unit)
 {
-    const pf::PfScreen screen = pf::computePfScreen(p, checked::sub(q, unit));
-    return {screen.intPf, screen.lblPf, screen.phase};
+    const double kvar = checked::sub(q, unit);
+    const double intPf = pf::powerFactor(p, kvar);
+    return {intPf, core::formatNumber(intPf, "0.00"), kvar < 0 ? pf::Phase::Lead : pf::Phase::Lag};
 }
 
 void addProblem(std::vector<std::string>& problems, std::string problem)
@@ -152,14 +165,17 @@ UnitSelection selectUnits(const LoadTexts& load, double intPf, std::string_view 
     for (std::size_t at = 0; at < series.size(); ++at) {
         FrequencySelection& chosen = selection.frequencies[at];
         chosen.units = standardUnits(*load.requiredKvar, *series[at]);
+        // From 50 kvar up the two series are one: what follows is the same for both.
+        const FrequencySelection& first = selection.frequencies[0];
+        if (at > 0 && chosen.units && first.units && first.units->total() == chosen.units->total()) {
+            chosen = first;
+            continue;
+        }
         const double unit = chosen.units ? chosen.units->total() : 0;
         if (chosen.units) {
+            const StandardUnits& units = *chosen.units;
             chosen.total = wholeKvar(unit);
-            chosen.composition = composed(*chosen.units, wholeKvar);
-            chosen.capacitorRating =
-                composed(*chosen.units, [lblL](double kvar) { return ratingsOf(kvar, lblL).txtScKvar2; });
-            chosen.reactorRating =
-                composed(*chosen.units, [lblL](double kvar) { return ratingsOf(kvar, lblL).txtLKvar; });
+            chosen.composition = composed(units, wholeKvar(units.largest), units.rest ? wholeKvar(*units.rest) : "");
         }
         try {
             if (load.p && load.q)
@@ -179,6 +195,13 @@ UnitSelection selectUnits(const LoadTexts& load, double intPf, std::string_view 
         }
     }
     return selection;
+}
+
+void rateUnits(UnitSelection& selection)
+{
+    for (FrequencySelection& chosen : selection.frequencies)
+        if (chosen.units)
+            rate(chosen, selection.reactor);
 }
 
 std::vector<std::string> warningsOf(const UnitSelection& selection)

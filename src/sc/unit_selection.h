@@ -76,8 +76,12 @@ struct UnitSelection {
 // The selection for the sizing's load (the required capacity before its
 // rounding and the average powers), the present power factor intPf, the
 // reactor of lblL, and what was typed. A figure whose input is missing is
-// left out; one whose input is no number is left out with a problem.
+// left out; one whose input is no number is left out with a problem. The
+// units' ratings are left to rateUnits.
 UnitSelection selectUnits(const LoadTexts& load, double intPf, std::string_view lblL, const SelectionInputs& inputs);
+// The capacitor's and the reactor's ratings of each unit chosen, for the
+// reactor of the selection.
+void rateUnits(UnitSelection& selection);
 
 // The problem with a contract demand or a unit price as typed: no half-width
 // number, or below 0. Nothing for one that is fine or empty.

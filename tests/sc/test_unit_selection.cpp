@@ -39,6 +39,13 @@ LoadTexts loadOf(double p, double q, double required)
     return load;
 }
 
+// A selection with its units rated, as the window and the report show it.
+UnitSelection rated(UnitSelection selection)
+{
+    rateUnits(selection);
+    return selection;
+}
+
 } // namespace
 
 class TestUnitSelection : public QObject {
@@ -124,18 +131,18 @@ void TestUnitSelection::ratingsMatchTheCatalogues()
         for (const auto& [series, expected] : {std::pair{&Series50Hz, capacitors50}, std::pair{&Series60Hz, capacitors60}}) {
             const double kvar = (*series)[unit];
             const FrequencySelection chosen =
-                selectUnits(loadOf(255.1, 123.55, kvar), 90, lblL, {}).frequencies[series == &Series50Hz ? 0 : 1];
+                rated(selectUnits(loadOf(255.1, 123.55, kvar), 90, lblL, {})).frequencies[series == &Series50Hz ? 0 : 1];
             QCOMPARE(q(chosen.composition), QString::number(kvar));
             QCOMPARE(q(chosen.capacitorRating), expected[int(unit)]);
         }
     }
     // The reactor's rating: equipment × L / (1 − L).
-    const auto reactorOf = [&](double kvar) { return q(selectUnits(loadOf(1, 1, kvar), 90, lblL, {}).frequencies[0].reactorRating); };
+    const auto reactorOf = [&](double kvar) { return q(rated(selectUnits(loadOf(1, 1, kvar), 90, lblL, {})).frequencies[0].reactorRating); };
     const bool six = lblL == ReactorSixCaption;
     QCOMPARE(reactorOf(50), six ? QStringLiteral("3.19") : QStringLiteral("7.47"));
     QCOMPARE(reactorOf(500), six ? QStringLiteral("31.9") : QStringLiteral("74.7"));
     // Several units: each unit's ratings.
-    const FrequencySelection many = selectUnits(loadOf(1, 1, 1180), 90, lblL, {}).frequencies[0];
+    const FrequencySelection many = rated(selectUnits(loadOf(1, 1, 1180), 90, lblL, {})).frequencies[0];
     QCOMPARE(q(many.capacitorRating), six ? QStringLiteral("532×2＋213") : QStringLiteral("575×2＋230"));
     QCOMPARE(q(many.reactorRating), six ? QStringLiteral("31.9×2＋12.8") : QStringLiteral("74.7×2＋29.9"));
 }
