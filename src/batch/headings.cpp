@@ -33,7 +33,6 @@ const std::array<ReadingName, 6>& readingNames()
     return names;
 }
 
-constexpr std::string_view IdeographicSpace = "\u3000";
 constexpr std::array<std::pair<std::string_view, std::string_view>, 4> Brackets{
     {{"(", ")"}, {"（", "）"}, {"[", "]"}, {"［", "］"}}};
 
@@ -56,30 +55,10 @@ bool takePrefix(std::string_view& text, std::string_view prefix)
 
 bool takeSuffix(std::string_view& text, std::string_view suffix)
 {
-    if (text.size() < suffix.size() || text.substr(text.size() - suffix.size()) != suffix)
+    if (!text.ends_with(suffix))
         return false;
     text.remove_suffix(suffix.size());
     return true;
-}
-
-// Without the blanks at either end: spaces, tabs and ideographic spaces.
-std::string_view trimmed(std::string_view text)
-{
-    for (;;) {
-        if (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-            text.remove_prefix(1);
-        else if (text.substr(0, IdeographicSpace.size()) == IdeographicSpace)
-            text.remove_prefix(IdeographicSpace.size());
-        else
-            break;
-    }
-    for (;;) {
-        if (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-            text.remove_suffix(1);
-        else if (!takeSuffix(text, IdeographicSpace))
-            break;
-    }
-    return text;
 }
 
 bool isUnitOf(std::string_view text, const ReadingName& name)
@@ -95,12 +74,12 @@ bool isUnitOf(std::string_view text, const ReadingName& name)
 // What follows a reading's name: nothing, its unit, or its unit in brackets.
 bool isUnitPart(std::string_view rest, const ReadingName& name)
 {
-    rest = trimmed(rest);
+    rest = program::trimmedBlanks(rest);
     if (rest.empty() || isUnitOf(rest, name))
         return true;
     for (const auto& [open, close] : Brackets) {
         std::string_view inner = rest;
-        if (takePrefix(inner, open) && takeSuffix(inner, close) && isUnitOf(trimmed(inner), name))
+        if (takePrefix(inner, open) && takeSuffix(inner, close) && isUnitOf(program::trimmedBlanks(inner), name))
             return true;
     }
     return false;
@@ -149,8 +128,7 @@ std::vector<std::string> resultHeadingTexts()
     headings[Basic] = text(firstWord(sc::CurrentCaption)) + ' ' + text(firstWord(sc::BasicCaption));
     // A caption and its frequency: "構成 50Hz", "設置後の力率（％）50Hz".
     const auto ofFrequency = [&text](std::string_view caption, std::size_t frequency) {
-        const bool bracketed = caption.substr(caption.size() - std::string_view("）").size()) == "）";
-        return text(caption) + (bracketed ? "" : " ") + text(sc::CatalogueFrequencies[frequency]);
+        return text(caption) + (caption.ends_with("）") ? "" : " ") + text(sc::CatalogueFrequencies[frequency]);
     };
     for (std::size_t frequency = 0; frequency < 2; ++frequency) {
         const std::size_t first = frequency == 0 ? UnitTotal50 : UnitTotal60;
@@ -174,7 +152,7 @@ const std::vector<std::string_view>& resultHeadings()
 
 std::optional<Reading> readingNamed(std::string_view heading)
 {
-    heading = trimmed(heading);
+    heading = program::trimmedBlanks(heading);
     for (const ReadingName& name : readingNames()) {
         for (const std::string_view spelling : {name.japanese, name.english}) {
             std::string_view rest = heading;

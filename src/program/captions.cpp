@@ -9,30 +9,43 @@ constexpr std::string_view FullWidthColon = "：";
 
 bool takeSuffix(std::string_view& text, std::string_view suffix)
 {
-    if (text.size() < suffix.size() || text.substr(text.size() - suffix.size()) != suffix)
+    if (!text.ends_with(suffix))
         return false;
     text.remove_suffix(suffix.size());
     return true;
 }
 
-bool takeBlank(std::string_view& text)
+bool isBlank(char c)
 {
-    if (!text.empty() && text.back() == ' ') {
-        text.remove_suffix(1);
-        return true;
-    }
-    return takeSuffix(text, IdeographicSpace);
+    return c == ' ' || c == '\t';
 }
 
 } // namespace
 
+std::string_view trimmedBlanks(std::string_view text)
+{
+    for (;;) {
+        if (!text.empty() && isBlank(text.front()))
+            text.remove_prefix(1);
+        else if (text.starts_with(IdeographicSpace))
+            text.remove_prefix(IdeographicSpace.size());
+        else
+            break;
+    }
+    for (;;) {
+        if (!text.empty() && isBlank(text.back()))
+            text.remove_suffix(1);
+        else if (!takeSuffix(text, IdeographicSpace))
+            break;
+    }
+    return text;
+}
+
 std::string labelOf(std::string_view caption)
 {
-    while (takeBlank(caption)) {}
+    caption = trimmedBlanks(caption);
     takeSuffix(caption, FullWidthColon);
-    while (takeBlank(caption)) {}
-    const auto first = caption.find_first_not_of(' ');
-    return first == std::string_view::npos ? std::string() : std::string(caption.substr(first));
+    return std::string(trimmedBlanks(caption));
 }
 
 std::string withSingleBlanks(std::string_view text)

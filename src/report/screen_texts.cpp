@@ -2,6 +2,7 @@
 
 #include "core/plain_number.h"
 #include "pf/pf_calc.h"
+#include "program/captions.h"
 #include "sc/captions.h"
 #include "sc/sizing_result.h"
 #include "sc/unit_selection.h"
@@ -13,15 +14,6 @@ namespace {
 std::string str(std::string_view text)
 {
     return std::string(text);
-}
-
-// A list row without the blanks that only align it.
-std::string trimmed(const std::string& text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 // The selection as its window shows it: a row for each figure, those of the
@@ -95,11 +87,13 @@ ScScreenTexts screenTexts(const sc::SizingResult& result)
     const auto& lists = result.lists;
     for (std::size_t row = 0; row < lists[0].size(); ++row) {
         const bool typed = row == TypedVoltageRow;
-        const std::string cell50 = trimmed(lists[0][row]);
+        // A list row without the blanks that only align it.
+        const std::string cell50 = str(program::trimmedBlanks(lists[0][row]));
         if (typed && cell50.empty())
             continue;
-        const std::string cell60 = row < lists[1].size() ? trimmed(lists[1][row]) : std::string();
-        texts.rows.push_back({typed ? trimmed(result.text1) : result.rowHeads[row], cell50, cell60});
+        const std::string cell60 = row < lists[1].size() ? str(program::trimmedBlanks(lists[1][row])) : std::string();
+        texts.rows.push_back(
+            {typed ? str(program::trimmedBlanks(result.text1)) : result.rowHeads[row], cell50, cell60});
     }
     texts.currentCaption = str(sc::CurrentCaption);
     texts.current = shownText(shown.lblCurrent, "lblCurrent");
