@@ -24,11 +24,6 @@ namespace kandelo::sc {
 
 namespace {
 
-QString text(std::string_view utf8)
-{
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 QColor buttonTextColour()
 {
     return QApplication::palette().color(QPalette::ButtonText);
@@ -66,9 +61,9 @@ void FrmSc::createControls()
             std::pair{ui_->Label3, ScKvar2Caption}, std::pair{ui_->Label4, LKvarCaption},
             std::pair{ui_->Label11, VoltageHead}, std::pair{ui_->Label10, FrequencyHeads[0]},
             std::pair{ui_->Label9, FrequencyHeads[1]}, std::pair{ui_->lblL, ReactorSixCaption}})
-        caption->setText(text(name));
-    ui_->Frame3->setTitle(text(CurrentCaption));
-    ui_->Frame4->setTitle(text(BasicCaption));
+        caption->setText(QString::fromUtf8(name));
+    ui_->Frame3->setTitle(QString::fromUtf8(CurrentCaption));
+    ui_->Frame4->setTitle(QString::fromUtf8(BasicCaption));
     const std::array<QLabel*, 5> heads{ui_->Label16, ui_->Label15, ui_->Label14, ui_->Label13, ui_->Label12};
     for (std::size_t row = 0; row < heads.size(); ++row)
         heads[row]->setText(QString::fromStdString(designRowHeads()[row]));
@@ -129,7 +124,7 @@ void FrmSc::createControls()
 
     program_.addResultCommands(window);
     forms::addWindowCommands(window,
-        {{text(SelectionTitle) + QStringLiteral("..."), QKeySequence(Qt::CTRL | Qt::Key_U),
+        {{QString::fromUtf8(SelectionTitle) + QStringLiteral("..."), QKeySequence(Qt::CTRL | Qt::Key_U),
             [this] { program_.run([this] { openSelection(); }); }}});
 
     connect(ui_->Command1, &QPushButton::clicked, this, [this] { program_.run([this] { Command1_Click(); }); });

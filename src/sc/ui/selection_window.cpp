@@ -11,11 +11,6 @@ namespace kandelo::sc {
 
 namespace {
 
-QString text(std::string_view utf8)
-{
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 QString pfText(const std::optional<PfWithUnit>& pf)
 {
     return pf ? QString::fromStdString(pfWithUnitText(*pf)) : QString();
@@ -28,15 +23,15 @@ SelectionWindow::SelectionWindow(QWidget* parent)
     , ui_(std::make_unique<Ui::SelectionWindow>())
 {
     ui_->setupUi(this);
-    setWindowTitle(text(SelectionTitle));
-    ui_->frequency50->setText(text(CatalogueFrequencies[0]));
-    ui_->frequency60->setText(text(CatalogueFrequencies[1]));
+    setWindowTitle(QString::fromUtf8(SelectionTitle));
+    ui_->frequency50->setText(QString::fromUtf8(CatalogueFrequencies[0]));
+    ui_->frequency60->setText(QString::fromUtf8(CatalogueFrequencies[1]));
     for (const auto& [label, caption] : {std::pair{ui_->unitTotalCaption, UnitTotalCaption},
              std::pair{ui_->unitsCaption, UnitsCaption}, std::pair{ui_->reactorCaption, UnitReactorCaption},
              std::pair{ui_->pfAfterCaption, PfAfterCaption}, std::pair{ui_->lightLoadPfCaption, LightLoadPfCaption},
              std::pair{ui_->monthlySavingCaption, MonthlySavingCaption},
              std::pair{ui_->yearlySavingCaption, YearlySavingCaption}})
-        label->setText(text(caption));
+        label->setText(QString::fromUtf8(caption));
     const std::pair<QLabel*, std::string_view> inputCaptions[] = {{ui_->lightKwCaption, LightLoadKwCaption},
         {ui_->lightKvarCaption, LightLoadKvarCaption}, {ui_->contractCaption, ContractCaption},
         {ui_->unitPriceCaption, UnitPriceCaption}, {ui_->customerCaption, CustomerCaption},
@@ -44,7 +39,7 @@ SelectionWindow::SelectionWindow(QWidget* parent)
     const QList<QLineEdit*> boxes{
         ui_->lightKw, ui_->lightKvar, ui_->contractKw, ui_->unitPrice, ui_->customer, ui_->site, ui_->person};
     for (qsizetype at = 0; at < boxes.size(); ++at) {
-        inputCaptions[at].first->setText(text(inputCaptions[at].second));
+        inputCaptions[at].first->setText(QString::fromUtf8(inputCaptions[at].second));
         // Screen readers name each box after its caption.
         inputCaptions[at].first->setBuddy(boxes[at]);
         connect(boxes[at], &QLineEdit::textEdited, this, &SelectionWindow::inputsEdited);
@@ -53,7 +48,7 @@ SelectionWindow::SelectionWindow(QWidget* parent)
     for (QLineEdit* figure : {ui_->lightKw, ui_->lightKvar, ui_->contractKw, ui_->unitPrice})
         figure->setAttribute(Qt::WA_InputMethodEnabled, false);
     ui_->given->setTitle(QStringLiteral("入力（どれも省略できます）"));
-    ui_->note->setText(text(ContractNote));
+    ui_->note->setText(QString::fromUtf8(ContractNote));
     forms::setTextColour(ui_->warnings, forms::colour::DarkRed);
     forms::setTextColour(ui_->problems, forms::colour::Red);
     ui_->closeButton->setText(QStringLiteral("閉じる"));
@@ -86,7 +81,7 @@ void SelectionWindow::setInputs(const SelectionInputs& inputs)
 
 void SelectionWindow::showSelection(const UnitSelection& selection)
 {
-    ui_->capacitorCaption->setText(text(UnitCapacitorCaption) + text(selection.reactor));
+    ui_->capacitorCaption->setText(QString::fromUtf8(UnitCapacitorCaption) + QString::fromStdString(selection.reactor));
     const std::array<std::array<QLabel*, 8>, 2> cells{{
         {ui_->total50, ui_->units50, ui_->capacitor50, ui_->reactor50, ui_->pf50, ui_->lightPf50, ui_->monthly50,
             ui_->yearly50},
