@@ -3,6 +3,7 @@
 #include "batch/headings.h"
 #include "input/input_rules.h"
 #include "pf/pf_calc.h"
+#include "program/captions.h"
 #include "program/messages.h"
 #include "sc/capacitance_calc.h"
 #include "sc/captions.h"
@@ -14,13 +15,6 @@
 namespace kandelo::batch {
 
 namespace {
-
-// A capacitance row without the blanks that right-align it in its list.
-std::string withoutAligningBlanks(const std::string& text)
-{
-    const auto first = text.find_first_not_of(' ');
-    return first == std::string::npos ? std::string() : text.substr(first);
-}
 
 void setIfProduced(std::vector<std::string>& cells, ResultColumn column, const std::optional<std::string>& text)
 {
@@ -102,8 +96,8 @@ RowResult computeRow(const Readings& readings)
     if (texts.table) {
         std::size_t column = FirstCapacitance;
         for (const auto& list : texts.table->rows)
-            for (const std::string& row : list)
-                result.cells[column++] = withoutAligningBlanks(row);
+            for (const std::string& row : list) // without the blanks that right-align it in its list
+                result.cells[column++] = program::trimmedBlanks(row);
     }
     if (failed)
         return refuse(program::message::Failure);
