@@ -22,6 +22,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 using namespace kandelo;
@@ -742,7 +743,10 @@ void TestInputDialog::liveKeyWaitsBehindTheHeldOnes()
 // 0 to 60 ms a key, with a little jitter: the figure stored is the one typed.
 // Each key is pressed by a timer of its own, as the window system delivers
 // keys, so one may come in the same pass of the event loop as the timer that
-// reopens the dialog.
+// reopens the dialog. A key's timer starts once the key before it is pressed:
+// timers started together need not go off in the order of their times (one
+// of 0 ms is a queued call, the others are timers), and the keys must come in
+// the order they were typed.
 void TestInputDialog::keysAtMachineSpeedKeepTheirOrder()
 {
     const quint32 seed = QRandomGenerator::global()->generate();
@@ -754,14 +758,21 @@ void TestInputDialog::keysAtMachineSpeedKeepTheirOrder()
             const QByteArray where = QStringLiteral("seed %1, %2 ms a key, run %3").arg(seed).arg(delay).arg(run).toUtf8();
             Session s;
             QTest::keyClicks(s.text1(), QStringLiteral("100000"));
-            int at = 0;
-            for (const auto& [key, text] : keys) {
-                at += std::max(0, delay + int(random.bounded(5)) - 2);
-                QTimer::singleShot(at, Qt::PreciseTimer, [key = key, text = text] {
+            QList<int> paces;
+            for (qsizetype key = 0; key < keys.size(); ++key)
+                paces << std::max(0, delay + int(random.bounded(5)) - 2);
+            qsizetype pressed = 0;
+            QObject presser; // ends the chain with the run, should a wait give up
+            std::function<void()> pressNext = [&] {
+                QTimer::singleShot(paces[pressed], Qt::PreciseTimer, &presser, [&] {
+                    const auto& [key, text] = keys[pressed];
                     QTest::sendKeyEvent(QTest::Click, static_cast<QWidget*>(nullptr), key, text, Qt::NoModifier);
+                    if (++pressed < keys.size())
+                        pressNext();
                 });
-            }
-            QTest::qWait(at + 1);
+            };
+            pressNext();
+            QVERIFY2(QTest::qWaitFor([&] { return pressed == keys.size(); }), where);
             QVERIFY2(QTest::qWaitFor([&] { return s.showsPrompt(KvarhPrompt) && !s.text1()->text().isEmpty(); }), where);
             QTest::qWait(10);
             QVERIFY2(s.text1()->text() == u"48430", where + " Text1: " + s.text1()->text().toUtf8());
