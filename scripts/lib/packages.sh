@@ -2,8 +2,9 @@
 
 # The Debian/Ubuntu packages that building and running the program need,
 KANDELO_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic)
-# what its tests add (the desktop entry, metainfo and .deb checks),
-KANDELO_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file poppler-utils lintian devscripts man-db)
+# what its tests add (Qt's platform accessibility, to hear what a screen
+# reader is told; the desktop entry, metainfo and .deb checks),
+KANDELO_TEST_PACKAGES=(qt6-base-private-dev desktop-file-utils appstream dpkg-dev file poppler-utils lintian devscripts man-db)
 # and what the fuzz targets need.
 KANDELO_FUZZ_PACKAGES=(cmake ninja-build clang libclang-rt-dev)
 

@@ -68,6 +68,9 @@ void App::armPfImproveTimer()
 
 void App::Main()
 {
+    // A new calculation: nothing typed for the last customer stays.
+    if (frmSc_)
+        frmSc_->forgetSelectionInputs();
     app::Main(*this);
 }
 

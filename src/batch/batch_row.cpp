@@ -1,6 +1,8 @@
 #include "batch/batch_row.h"
 
 #include "batch/headings.h"
+#include "core/blanks.h"
+#include "core/plain_number.h"
 #include "input/input_rules.h"
 #include "pf/pf_calc.h"
 #include "program/captions.h"
@@ -43,10 +45,26 @@ RowResult computeRow(const Readings& readings)
 {
     RowResult result;
     result.cells.resize(ColumnCount);
-    const auto refuse = [&result](std::string_view message) {
-        result.cells[Error] = message;
-        result.refused = true;
+    std::vector<std::string> problems;
+    sc::SelectionInputs inputs;
+    inputs.contractKw = readings.contractKw;
+    inputs.unitPrice = readings.unitPrice;
+    // Every problem with the row in its error column: the screens' refusal,
+    // then what is wrong with the contract demand or the unit price, which
+    // takes away only the saving.
+    const auto finish = [&](const sc::UnitSelection& selection) {
+        problems.insert(problems.end(), selection.problems.begin(), selection.problems.end());
+        for (const std::string& problem : problems) {
+            if (!result.cells[Error].empty())
+                result.cells[Error] += ProblemSeparator;
+            result.cells[Error] += problem;
+        }
+        result.refused = !problems.empty();
         return result;
+    };
+    const auto refuse = [&](std::string_view message) {
+        problems.emplace_back(message);
+        return finish(sc::selectUnits({}, 0, sc::ReactorSixCaption, inputs));
     };
 
     const auto kwh = input::checkOkEntry(readings.kwh, program::InputMode::Kwh, 0);
@@ -65,7 +83,7 @@ RowResult computeRow(const Readings& readings)
         result.cells[Note] = pf::CommentCaption;
 
     if (readings.hours.empty() && readings.target.empty())
-        return result;
+        return finish(sc::selectUnits({}, 0, sc::ReactorSixCaption, inputs));
     if (screen.phase == pf::Phase::Lead)
         return refuse(program::message::LeadingRefusal);
     const auto hours = input::checkOkEntry(readings.hours, program::InputMode::Hours, screen.intPf);
@@ -97,19 +115,12 @@ RowResult computeRow(const Readings& readings)
         std::size_t column = FirstCapacitance;
         for (const auto& list : texts.table->rows)
             for (const std::string& row : list) // without the blanks that right-align it in its list
-                result.cells[column++] = program::trimmedBlanks(row);
+                result.cells[column++] = core::trimmedBlanks(row);
     }
     if (failed)
         return refuse(program::message::Failure);
 
     // The standard units, and with the contract and its unit price the saving.
-    for (const auto& [caption, typed] :
-        {std::pair{sc::ContractCaption, &readings.contractKw}, std::pair{sc::UnitPriceCaption, &readings.unitPrice}})
-        if (const auto problem = sc::savingInputProblem(caption, *typed))
-            return refuse(*problem);
-    sc::SelectionInputs inputs;
-    inputs.contractKw = readings.contractKw;
-    inputs.unitPrice = readings.unitPrice;
     const sc::UnitSelection selection = sc::selectUnits(texts, screen.intPf, sc::ReactorSixCaption, inputs);
     for (std::size_t at = 0; at < selection.frequencies.size(); ++at) {
         const sc::FrequencySelection& chosen = selection.frequencies[at];
@@ -118,9 +129,11 @@ RowResult computeRow(const Readings& readings)
         result.cells[first + 1] = chosen.composition;
         if (chosen.pf)
             result.cells[first + 2] = sc::pfWithUnitCell(*chosen.pf);
-        result.cells[Saving50 + at] = chosen.monthlySaving.value_or(std::string());
+        // Yen as a plain number, which a spreadsheet adds up; the heading carries the unit.
+        if (chosen.monthlySaving)
+            result.cells[Saving50 + at] = core::plainNumberText(*chosen.monthlySaving);
     }
-    return result;
+    return finish(selection);
 }
 
 } // namespace kandelo::batch

@@ -19,6 +19,9 @@ struct Readings {
     std::string unitPrice{};
 };
 
+// Between two problems of one row in its error column.
+inline constexpr std::string_view ProblemSeparator = "／";
+
 struct RowResult {
     std::vector<std::string> cells; // one per result heading (batch/headings.h)
     bool refused = false;           // the error column holds the screens' message
@@ -28,9 +31,10 @@ struct RowResult {
 // target, what the sizing screen shows as it loads (the reactor at 6 %, the
 // capacitance table for the capacitor alone) and the standard units for it,
 // with the saving for a contract demand and a unit price. A figure the
-// screens would refuse, or a contract demand or unit price that is no number
-// of 0 or more, leaves its message in the error column; the texts set before
-// it stay.
+// screens would refuse leaves its message in the error column, and the texts
+// set before it stay. A contract demand or unit price that is no number of 0
+// or more is named there too, and takes away only the saving; so does a
+// selection too large to work out.
 RowResult computeRow(const Readings& readings);
 
 // A row with no figure at all: every cell empty, nothing refused.

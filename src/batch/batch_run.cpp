@@ -153,23 +153,28 @@ private:
     {
         std::vector<std::string>& fields = record.fields;
         if (!columns_) {
-            columns_ = findInputColumns(fields);
+            if (fields.size() == 1 && fields.front().empty())
+                return; // an empty line before the heading
+            // The batch's own result read back: its results are made anew.
             width_ = fields.size();
+            fields.resize(inputWidth(fields));
+            columns_ = findInputColumns(fields);
             if (options_.encoding == Encoding::Utf8WithBom)
                 encoded_ += Bom;
             for (const std::string_view heading : resultHeadings())
                 fields.emplace_back(heading);
             append(fields);
+            inputWidth_ = fields.size() - resultHeadings().size();
             return;
         }
         while (fields.size() > width_ && fields.back().empty())
             fields.pop_back();
         RowResult result;
         if (fields.size() > width_) {
-            fields.resize(width_);
+            fields.resize(inputWidth_);
             result = refusedRow(message::moreFieldsThanHeading(record.line));
         } else {
-            fields.resize(width_);
+            fields.resize(inputWidth_);
             result = isBlankRow(fields) ? blankRow() : compute(fields);
         }
         summary_.anyRefused = summary_.anyRefused || result.refused;
@@ -211,7 +216,8 @@ private:
     Encoder encoder_;
     Progress* progress_;
     std::optional<InputColumns> columns_;
-    std::size_t width_ = 0;
+    std::size_t width_ = 0;      // of the heading
+    std::size_t inputWidth_ = 0; // of its input columns, which the output keeps
     std::string line_;
     std::string encoded_;
     RunSummary summary_;

@@ -12,7 +12,7 @@ void CsvReader::feed(std::string_view text)
             if (c == '\n')
                 continue;
         }
-        if (!recordStarted_ && c != '\r' && c != '\n') {
+        if (!recordStarted_) {
             recordStarted_ = true;
             record_.line = line;
         }
@@ -76,10 +76,8 @@ void CsvReader::endField()
 
 void CsvReader::endRecord()
 {
-    // A line with nothing on it is no record.
+    // A line with nothing on it is a record of one empty field.
     recordStarted_ = false;
-    if (!fieldStarted_ && record_.fields.empty())
-        return;
     endField();
     records_.push_back(std::move(record_));
     record_ = {};

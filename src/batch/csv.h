@@ -10,6 +10,7 @@
 
 // Comma-separated values as RFC 4180 has them: fields in double quotes may
 // hold commas, quotes (doubled) and line breaks; records end in CR LF or LF.
+// An empty line is a record of one empty field; the end of the text is none.
 
 namespace kandelo::batch {
 

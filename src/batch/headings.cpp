@@ -1,11 +1,13 @@
 #include "batch/headings.h"
 
 #include "batch/messages.h"
+#include "core/blanks.h"
 #include "pf/pf_calc.h"
 #include "program/captions.h"
 #include "sc/capacitance_calc.h"
 #include "sc/captions.h"
 
+#include <algorithm>
 #include <array>
 
 namespace kandelo::batch {
@@ -26,15 +28,41 @@ const std::array<ReadingName, 6>& readingNames()
         {Reading::Kwh, "有効電力量", "kwh", {"kwh", ""}, {"有効電力量", "active energy"}},
         {Reading::Kvarh, "無効電力量", "kvarh", {"kvarh", ""}, {"無効電力量", "reactive energy"}},
         {Reading::Hours, "積算時間", "hours", {"h", ""}, {"積算時間", "metering hours"}},
-        {Reading::Target, "目標力率", "target", {"%", "％"}, {"目標力率", "target power factor"}},
+        {Reading::Target, "目標力率", "target", {"%", ""}, {"目標力率", "target power factor"}},
         {Reading::ContractKw, "契約電力", "contract_kw", {"kw", ""}, {"契約電力", "contract demand"}},
-        {Reading::UnitPrice, "基本料金単価", "unit_price", {"円/kw", "円／kw"}, {"基本料金単価", "unit price"}},
+        {Reading::UnitPrice, "基本料金単価", "unit_price", {"円/kw", "円"}, {"基本料金単価", "unit price"}},
     }};
     return names;
 }
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 4> Brackets{
-    {{"(", ")"}, {"（", "）"}, {"[", "]"}, {"［", "］"}}};
+constexpr std::array<std::pair<std::string_view, std::string_view>, 2> Brackets{{{"(", ")"}, {"[", "]"}}};
+
+// A heading with its full-width letters, digits, signs and brackets, and its
+// ideographic spaces, in half width: "契約電力（ｋW）" reads "契約電力(kW)".
+std::string halfWidth(std::string_view heading)
+{
+    std::string folded;
+    folded.reserve(heading.size());
+    for (std::size_t at = 0; at < heading.size(); ++at) {
+        const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(heading[at + i]); };
+        if (at + 2 < heading.size() && byte(0) == 0xE3 && byte(1) == 0x80 && byte(2) == 0x80) {
+            folded += ' '; // U+3000
+            at += 2;
+            continue;
+        }
+        // U+FF01 to U+FF5E: EF BC 81..BF and EF BD 80..9E stand for 0x21 to 0x7E.
+        if (at + 2 < heading.size() && byte(0) == 0xEF && (byte(1) == 0xBC || byte(1) == 0xBD)) {
+            const unsigned code = (byte(1) == 0xBC ? 0 : 0x40) + byte(2) - 0x80;
+            if (code >= 0x01 && code <= 0x5E) {
+                folded += static_cast<char>(code + 0x20);
+                at += 2;
+                continue;
+            }
+        }
+        folded += heading[at];
+    }
+    return folded;
+}
 
 char lowerAscii(char c)
 {
@@ -74,12 +102,12 @@ bool isUnitOf(std::string_view text, const ReadingName& name)
 // What follows a reading's name: nothing, its unit, or its unit in brackets.
 bool isUnitPart(std::string_view rest, const ReadingName& name)
 {
-    rest = program::trimmedBlanks(rest);
+    rest = core::trimmedBlanks(rest);
     if (rest.empty() || isUnitOf(rest, name))
         return true;
     for (const auto& [open, close] : Brackets) {
         std::string_view inner = rest;
-        if (takePrefix(inner, open) && takeSuffix(inner, close) && isUnitOf(program::trimmedBlanks(inner), name))
+        if (takePrefix(inner, open) && takeSuffix(inner, close) && isUnitOf(core::trimmedBlanks(inner), name))
             return true;
     }
     return false;
@@ -150,9 +178,10 @@ const std::vector<std::string_view>& resultHeadings()
     return headings;
 }
 
-std::optional<Reading> readingNamed(std::string_view heading)
+std::optional<Reading> readingNamed(std::string_view typed)
 {
-    heading = program::trimmedBlanks(heading);
+    const std::string folded = halfWidth(typed);
+    const std::string_view heading = core::trimmedBlanks(folded);
     for (const ReadingName& name : readingNames()) {
         for (const std::string_view spelling : {name.japanese, name.english}) {
             std::string_view rest = heading;
@@ -161,6 +190,17 @@ std::optional<Reading> readingNamed(std::string_view heading)
         }
     }
     return std::nullopt;
+}
+
+std::size_t inputWidth(const std::vector<std::string>& heading)
+{
+    const std::vector<std::string_view>& results = resultHeadings();
+    if (heading.size() < results.size())
+        return heading.size();
+    const std::size_t width = heading.size() - results.size();
+    return std::equal(results.begin(), results.end(), heading.begin() + static_cast<std::ptrdiff_t>(width))
+        ? width
+        : heading.size();
 }
 
 InputColumns findInputColumns(const std::vector<std::string>& heading)

@@ -50,11 +50,13 @@ const std::vector<std::string_view>& resultHeadings();
 
 enum class Reading { Kwh, Kvarh, Hours, Target, ContractKw, UnitPrice };
 
-// The reading a heading names: after trimming, the reading's Japanese or
-// English name alone, or followed by its unit, directly or in brackets:
-// 有効電力量, 有効電力量kWh, 有効電力量(kWh), 有効電力量（kWh）, kwh, KWh. English
-// names and units are read in any letter case. A heading that merely begins
-// with a name (有効電力量（前月）) names nothing.
+// The reading a heading names: after trimming and with its full-width
+// letters, digits, signs and brackets read as half-width ones, the reading's
+// Japanese or English name alone, or followed by one of its units, directly,
+// after a blank or in brackets: 有効電力量, 有効電力量kWh, 有効電力量(kWh),
+// 有効電力量（ｋWh）, kwh, KWh, 契約電力（ｋW）, 基本料金単価（円）, 基本料金単価 円／ｋW.
+// English names and units are read in any letter case. A heading that merely
+// begins with a name (有効電力量（前月）, 契約電力の実績) names nothing.
 std::optional<Reading> readingNamed(std::string_view heading);
 
 struct InputColumns {
@@ -69,5 +71,10 @@ struct InputColumns {
 // The columns of the readings in a heading. Raises BatchError when the active
 // or the reactive energy has no column, or when two columns name one reading.
 InputColumns findInputColumns(const std::vector<std::string>& heading);
+
+// How many columns of a heading are the input's: all of them, or, for the
+// batch's own result read back (the result headings, in order, after the
+// input's), those before the result headings.
+std::size_t inputWidth(const std::vector<std::string>& heading);
 
 } // namespace kandelo::batch

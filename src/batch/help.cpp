@@ -21,10 +21,12 @@ std::string_view helpText()
       契約電力   または contract_kw（基本料金単価と一緒に）
       基本料金単価 または unit_price（契約電力と一緒に）
     見出しは名前だけか、名前と単位です（有効電力量kWh、
-    有効電力量（kWh）など）。ほかの列はそのまま残ります。
+    有効電力量（kWh）、契約電力（ｋW）など。全角の英数字も
+    読みます）。ほかの列はそのまま残ります。
     見出しより項目の多い行は計算せず、エラーの列に書きます。
     容量計算の行には標準品の容量、構成、設置後の力率と、
-    契約電力と単価があれば基本料金の節減額（円／月）も書きます。
+    契約電力と単価があれば基本料金の節減額（円／月、数字のみ）も
+    書きます。このプログラムの結果のファイルは計算し直します。
     Computes each row of a CSV file of meter readings, one customer a row,
     and writes the texts the screens show for it. "-" reads standard input.
     Columns are found by their heading, in any order: 有効電力量 or kwh
@@ -32,11 +34,13 @@ std::string_view helpText()
     積算時間 or hours and 目標力率 or target (both, for the capacitor sizing),
     契約電力 or contract_kw and 基本料金単価 or unit_price (both, for the
     saving on the basic charge).
-    A heading is the name alone or with its unit (有効電力量kWh, kwh (kWh)).
+    A heading is the name alone or with its unit (有効電力量kWh, kwh (kWh),
+    契約電力（ｋW）), full-width letters and digits read as half-width ones.
     Other columns are carried through. A row with more fields than the
     heading is not computed; the error column says so. A sized row also
     gives the standard unit of each frequency, its units and the power factor
-    it gives, and with a contract and its unit price the saving a month.
+    it gives, and with a contract and its unit price the saving a month, in
+    yen as a plain number. A result file of this program is computed anew.
 -o, --output 出力.csv
     結果の書き先。省略すると標準出力です。
     書き終えてから置き換えます（権限は元のまま）。

@@ -2,6 +2,7 @@
 
 #include "core/decimal.h"
 #include "core/plain_number.h"
+#include "core/utf8.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -57,12 +58,6 @@ std::string groupThousands(const std::string& digits)
     return grouped;
 }
 
-std::size_t characterCount(std::string_view utf8)
-{
-    return static_cast<std::size_t>(
-        std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
 } // namespace
 
 std::string formatNumber(double x, std::string_view pattern)
@@ -85,6 +80,14 @@ std::string formatNumber(double x, std::string_view pattern)
     if (p.decimals > 0)
         text += '.' + d.fractionDigits(p.decimals);
     return text;
+}
+
+std::string groupedNumberText(double x)
+{
+    const std::string plain = plainNumberText(x);
+    const std::size_t start = plain.front() == '-' ? 1 : 0;
+    const std::size_t point = std::min(plain.find('.'), plain.size());
+    return plain.substr(0, start) + groupThousands(plain.substr(start, point - start)) + plain.substr(point);
 }
 
 std::string placeholderPattern(int width)

@@ -14,6 +14,10 @@ namespace kandelo::core {
 // number text. Raises ArithmeticError for a value that is infinite or not a number.
 std::string formatNumber(double x, std::string_view pattern);
 
+// The plain number text of x (up to 15 significant digits, as many decimals
+// as it has) with its whole part grouped by thousands: "1,800", "1,512.5".
+std::string groupedNumberText(double x);
+
 // The pattern of `width` character placeholders ("@@@@"), empty for width <= 0.
 std::string placeholderPattern(int width);
 

@@ -1,5 +1,8 @@
 #include "core/number_parse.h"
 
+#include "core/blanks.h"
+
+#include <algorithm>
 #include <charconv>
 #include <limits>
 #include <system_error>
@@ -76,7 +79,52 @@ std::string_view trimSpaces(std::string_view text)
     return text;
 }
 
+// The number without its grouping commas when text is a number grouped by
+// thousands: one to three digits, then groups of three after each comma, up
+// to the decimal point. Nothing when a comma stands elsewhere.
+std::optional<std::string> withoutGrouping(std::string_view text)
+{
+    const auto comma = text.find(',');
+    if (comma == std::string_view::npos)
+        return std::string(text);
+    const std::size_t start = text.front() == '-' ? 1 : 0;
+    const std::size_t end = std::min(text.find('.'), text.size());
+    if (comma == start || comma - start > 3 || comma > end)
+        return std::nullopt;
+    std::string plain(text.substr(0, comma));
+    for (std::size_t at = comma; at < end; at += 4) {
+        if (text[at] != ',' || at + 4 > end)
+            return std::nullopt;
+        const std::string_view group = text.substr(at + 1, 3);
+        if (group.find_first_not_of("0123456789") != std::string_view::npos)
+            return std::nullopt;
+        plain += group;
+    }
+    plain += text.substr(end);
+    return plain;
+}
+
 } // namespace
+
+TypedNumber readTypedNumber(std::string_view typed)
+{
+    using Kind = TypedNumber::Kind;
+    const std::string_view text = trimmedBlanks(typed);
+    if (text.empty())
+        return {};
+    // Digits with other marks of a number are a form not taken; letters
+    // and anything full width are no number at all.
+    const bool numberMarks = text.find_first_not_of("0123456789+-.,eE ") == std::string_view::npos;
+    if (!numberMarks || std::none_of(text.begin(), text.end(), isDigit))
+        return {Kind::NotHalfWidth};
+    const auto plain = withoutGrouping(text);
+    if (!plain || numberLength(*plain) != plain->size())
+        return {Kind::OtherForm};
+    const Conversion c = convert(*plain);
+    if (!c.outOfRange)
+        return {Kind::Number, c.value};
+    return {c.value == 0 ? Kind::TooSmall : Kind::TooLarge};
+}
 
 double leadingNumber(std::string_view text)
 {

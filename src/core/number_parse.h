@@ -25,4 +25,23 @@ std::optional<double> parseNumber(std::string_view text);
 // as zero, so the caller decides what such a number means.
 std::optional<double> parseSignedNumber(std::string_view text);
 
+// A figure as typed or pasted into a field of the program's newer windows,
+// which take numbers as the program writes them: white space of any kind
+// around it ignored (a cell copied from a spreadsheet brings a line break),
+// an optional minus sign, digits grouped by thousands with commas or not, and
+// at most one decimal point: "1800", "1,800", " 1,512.5\n", "-20".
+struct TypedNumber {
+    enum class Kind {
+        Empty,        // nothing but white space
+        Number,       // value holds it
+        NotHalfWidth, // no half-width number at all: letters, full-width digits
+        OtherForm,    // half-width digits and marks, in a form not taken: "1e3", "+5", "1,80"
+        TooLarge,     // beyond the range of a double
+        TooSmall      // a decimal too small to tell from 0
+    };
+    Kind kind = Kind::Empty;
+    double value = 0.0;
+};
+TypedNumber readTypedNumber(std::string_view typed);
+
 } // namespace kandelo::core

@@ -1,5 +1,7 @@
 #include "program/captions.h"
 
+#include "core/blanks.h"
+
 namespace kandelo::program {
 
 namespace {
@@ -15,37 +17,13 @@ bool takeSuffix(std::string_view& text, std::string_view suffix)
     return true;
 }
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
 } // namespace
-
-std::string_view trimmedBlanks(std::string_view text)
-{
-    for (;;) {
-        if (!text.empty() && isBlank(text.front()))
-            text.remove_prefix(1);
-        else if (text.starts_with(IdeographicSpace))
-            text.remove_prefix(IdeographicSpace.size());
-        else
-            break;
-    }
-    for (;;) {
-        if (!text.empty() && isBlank(text.back()))
-            text.remove_suffix(1);
-        else if (!takeSuffix(text, IdeographicSpace))
-            break;
-    }
-    return text;
-}
 
 std::string labelOf(std::string_view caption)
 {
-    caption = trimmedBlanks(caption);
+    caption = core::trimmedBlanks(caption);
     takeSuffix(caption, FullWidthColon);
-    return std::string(trimmedBlanks(caption));
+    return std::string(core::trimmedBlanks(caption));
 }
 
 std::string withSingleBlanks(std::string_view text)

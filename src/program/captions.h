@@ -5,9 +5,6 @@
 
 namespace kandelo::program {
 
-// A text without the blanks at either end: spaces, tabs and ideographic spaces.
-std::string_view trimmedBlanks(std::string_view text);
-
 // What a caption names, as a report's row or a column's heading names it:
 // the caption without the full-width colon and the blanks (ordinary or
 // ideographic) that lead from it to its value: "積算時間（H）　　：" names

@@ -96,8 +96,8 @@ Report buildReport(const PfScreenTexts& pf, const std::optional<ScScreenTexts>& 
     report.header = sc->header;
     if (sc->selection) {
         const TableRow frequencies{"", label(sc::CatalogueFrequencies[0]), label(sc::CatalogueFrequencies[1])};
-        report.sections.push_back(
-            {label(sc::SelectionTitle), sc->selection->notes, {}, Table{"", frequencies, sc->selection->rows, true}});
+        report.sections.push_back({label(sc::SelectionTitle), sc->selection->notes, sc->selection->given,
+            Table{"", frequencies, sc->selection->rows, true}});
     }
     return report;
 }

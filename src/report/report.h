@@ -22,15 +22,16 @@ struct PfScreenTexts {
 // One row of the capacitance table: the voltage, then 50 Hz and 60 Hz.
 using TableRow = std::array<std::string, 3>;
 
-// What the selection window "標準容量の選定" shows.
-struct SelectionTexts {
-    std::vector<TableRow> rows;     // a caption, then 50 Hz and 60 Hz
-    std::vector<std::string> notes; // its warnings, and what the saving depends on
-};
-
 struct Item {
     std::string label;
     std::string value;
+};
+
+// What the selection window "標準容量の選定" shows.
+struct SelectionTexts {
+    std::vector<Item> given;        // the figures it was given, beside what they give
+    std::vector<TableRow> rows;     // a caption, then 50 Hz and 60 Hz
+    std::vector<std::string> notes; // its warnings, and what the saving depends on
 };
 
 // What the capacitor sizing screen shows, each value with its caption.

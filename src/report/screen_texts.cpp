@@ -1,8 +1,10 @@
 #include "report/screen_texts.h"
 
+#include "core/blanks.h"
 #include "core/plain_number.h"
 #include "pf/pf_calc.h"
 #include "program/captions.h"
+#include "program/typed_text.h"
 #include "sc/captions.h"
 #include "sc/sizing_result.h"
 #include "sc/unit_selection.h"
@@ -40,9 +42,14 @@ SelectionTexts selectionTexts(const sc::UnitSelection& selection)
         row(sc::LightLoadPfCaption, [&](const sc::FrequencySelection& f) { return pf(f.lightLoadPf); });
     const bool saving = any([](const sc::FrequencySelection& f) { return f.monthlySaving.has_value(); });
     if (saving) {
-        row(sc::MonthlySavingCaption, [](const sc::FrequencySelection& f) { return f.monthlySaving.value_or(""); });
-        row(sc::YearlySavingCaption, [](const sc::FrequencySelection& f) { return f.yearlySaving.value_or(""); });
+        const auto yen = [](const std::optional<double>& saving) {
+            return saving ? sc::yenText(*saving) : std::string();
+        };
+        row(sc::MonthlySavingCaption, [&](const sc::FrequencySelection& f) { return yen(f.monthlySaving); });
+        row(sc::YearlySavingCaption, [&](const sc::FrequencySelection& f) { return yen(f.yearlySaving); });
     }
+    for (const sc::GivenFigure& given : selection.given)
+        texts.given.push_back({str(given.caption), given.value});
     texts.notes = sc::warningsOf(selection);
     if (saving)
         texts.notes.push_back(str(sc::ContractNote));
@@ -88,12 +95,11 @@ ScScreenTexts screenTexts(const sc::SizingResult& result)
     for (std::size_t row = 0; row < lists[0].size(); ++row) {
         const bool typed = row == TypedVoltageRow;
         // A list row without the blanks that only align it.
-        const std::string cell50 = str(program::trimmedBlanks(lists[0][row]));
+        const std::string cell50 = str(core::trimmedBlanks(lists[0][row]));
         if (typed && cell50.empty())
             continue;
-        const std::string cell60 = row < lists[1].size() ? str(program::trimmedBlanks(lists[1][row])) : std::string();
-        texts.rows.push_back(
-            {typed ? str(program::trimmedBlanks(result.text1)) : result.rowHeads[row], cell50, cell60});
+        const std::string cell60 = row < lists[1].size() ? str(core::trimmedBlanks(lists[1][row])) : std::string();
+        texts.rows.push_back({typed ? str(core::trimmedBlanks(result.text1)) : result.rowHeads[row], cell50, cell60});
     }
     texts.currentCaption = str(sc::CurrentCaption);
     texts.current = shownText(shown.lblCurrent, "lblCurrent");
@@ -101,10 +107,10 @@ ScScreenTexts screenTexts(const sc::SizingResult& result)
     texts.basic = shownText(shown.lblBasic, "lblBasic");
     texts.selection = selectionTexts(sc::selectionOf(result));
     const sc::SelectionInputs& given = result.selection;
-    for (const auto& [caption, value] : {std::pair{sc::CustomerCaption, &given.customer},
+    for (const auto& [caption, typed] : {std::pair{sc::CustomerCaption, &given.customer},
              std::pair{sc::SiteCaption, &given.site}, std::pair{sc::PersonCaption, &given.person}})
-        if (value->find_first_not_of(" \t") != std::string::npos)
-            texts.header.push_back({str(caption), *value});
+        if (std::string text = program::typedText(*typed); !text.empty())
+            texts.header.push_back({str(caption), std::move(text)});
     return texts;
 }
 

@@ -51,6 +51,15 @@ inline constexpr std::string_view NothingToOrder = "コンデンサは要りま�
 inline constexpr std::string_view OverCompensates = "進み力率になります：このコンデンサは補償しすぎです";
 inline constexpr std::string_view OverCompensatesAtLightLoad =
     "軽負荷時は進み力率になります：このコンデンサは補償しすぎです";
+// What is wrong with a figure typed into the selection window, after its caption.
+inline constexpr std::string_view TooLargeToWorkOut = "数字が大きすぎて計算できません";
+inline constexpr std::string_view NotAHalfWidthNumber = "半角の数字を入力してください";
+inline constexpr std::string_view NotAFormTaken =
+    "この書き方の数字は使えません（1800、1,800、0.5 のように入力してください）";
+inline constexpr std::string_view NumberTooLarge = "数字が大きすぎます";
+inline constexpr std::string_view NumberTooSmall = "0 に近すぎて扱えない数字です";
+inline constexpr std::string_view NotBelowZero = "0以上の数字を入力してください";
+inline constexpr std::string_view AboveZero = "0より大きい数字を入力してください";
 inline constexpr std::string_view ContractNote =
     "力率による基本料金の割引・割増の有無と条件はご契約によります（廃止している電力会社や契約があります）。";
 

@@ -4,8 +4,7 @@
 #include "core/checked.h"
 #include "core/display_pattern.h"
 #include "core/number_parse.h"
-#include "core/plain_number.h"
-#include "core/rounding.h"
+#include "sc/basic_charge.h"
 #include "sc/capacitance_calc.h"
 #include "sc/captions.h"
 
@@ -20,11 +19,15 @@ namespace checked = core::checked;
 
 constexpr std::string_view Times = "×";
 constexpr std::string_view Plus = "＋";
+// Every whole number up to 2⁵³ is a double of its own.
+constexpr double LargestExactWhole = 9007199254740992.0;
+// From here the power-factor screen counts a power factor as 100 %.
+constexpr double CountedAsFull = 99.5;
 
-// A capacity of whole kvar, grouped by thousands.
-std::string wholeKvar(double kvar)
+// A whole number, grouped by thousands: a capacity in kvar, a count of units.
+std::string whole(double x)
 {
-    return core::formatNumber(kvar, "#,##0");
+    return core::formatNumber(x, "#,##0");
 }
 
 // A text for the units, from the texts of the largest unit and of the rest: "a×n＋b".
@@ -34,7 +37,7 @@ std::string composed(const StandardUnits& units, const std::string& largest, con
     if (units.largestCount > 0) {
         out = largest;
         if (units.largestCount > 1)
-            out += std::string(Times) + core::plainNumberText(units.largestCount);
+            out += std::string(Times) + whole(units.largestCount);
     }
     if (units.rest) {
         if (!out.empty())
@@ -78,41 +81,47 @@ void addProblem(std::vector<std::string>& problems, std::string problem)
         problems.push_back(std::move(problem));
 }
 
-bool isEmpty(std::string_view typed)
-{
-    return typed.find_first_not_of(' ') == std::string_view::npos;
-}
-
 enum class Least { Any, Zero, AboveZero };
 
-// A figure as typed: nothing when it is left empty, and nothing with a
-// problem when it is no half-width number or below its least.
-std::optional<double> figure(
-    std::string_view typed, std::string_view caption, Least least, std::vector<std::string>& problems)
+// What is wrong with a figure as typed, or nothing.
+std::optional<std::string_view> problemOf(const core::TypedNumber& typed, Least least)
 {
-    if (isEmpty(typed))
+    using Kind = core::TypedNumber::Kind;
+    switch (typed.kind) {
+    case Kind::Empty:
         return std::nullopt;
-    const auto value = core::parseNumber(typed);
-    if (!value) {
-        addProblem(problems, std::string(caption) + "：半角の数字を入力してください");
-        return std::nullopt;
+    case Kind::Number:
+        break;
+    case Kind::NotHalfWidth:
+        return NotAHalfWidthNumber;
+    case Kind::OtherForm:
+        return NotAFormTaken;
+    case Kind::TooLarge:
+        return NumberTooLarge;
+    case Kind::TooSmall:
+        return NumberTooSmall;
     }
-    if (least == Least::Zero && *value < 0) {
-        addProblem(problems, std::string(caption) + "：0以上の数字を入力してください");
-        return std::nullopt;
-    }
-    if (least == Least::AboveZero && *value <= 0) {
-        addProblem(problems, std::string(caption) + "：0より大きい数字を入力してください");
-        return std::nullopt;
-    }
-    return value;
+    if (least == Least::Zero && typed.value < 0)
+        return NotBelowZero;
+    if (least == Least::AboveZero && typed.value <= 0)
+        return AboveZero;
+    return std::nullopt;
 }
 
-// A power factor as a whole percent, as the basic-charge sentence takes it;
-// leading counts as 100 %, as tariffs count it, and none counts above.
-double wholePercent(const PfWithUnit& pf)
+// A figure as typed: nothing when it is left empty, and nothing with a
+// problem when it is no number the window takes or below its least. One
+// taken is listed among the figures given.
+std::optional<double> figure(std::string_view typed, std::string_view caption, Least least, UnitSelection& selection)
 {
-    return pf.phase == pf::Phase::Lead ? 100 : std::min(100.0, core::roundHalfEven(pf.intPf, 0));
+    const core::TypedNumber number = core::readTypedNumber(typed);
+    if (const auto problem = problemOf(number, least)) {
+        addProblem(selection.problems, std::string(caption) + "：" + std::string(*problem));
+        return std::nullopt;
+    }
+    if (number.kind == core::TypedNumber::Kind::Empty)
+        return std::nullopt;
+    selection.given.push_back({caption, core::groupedNumberText(number.value)});
+    return number.value;
 }
 
 } // namespace
@@ -121,16 +130,29 @@ std::optional<StandardUnits> standardUnits(double requiredKvar, const Series& se
 {
     if (!(requiredKvar > 0))
         return std::nullopt;
-    const auto smallestCovering = [&series](
-                                      double kvar) { return *std::lower_bound(series.begin(), series.end(), kvar); };
     StandardUnits units;
     units.largest = series.back();
-    if (requiredKvar <= units.largest) {
-        units.rest = smallestCovering(requiredKvar);
+    if (!(requiredKvar <= LargestExactWhole - units.largest))
+        throw core::ArithmeticError(core::ArithmeticError::Kind::Overflow);
+    // What the units must at least total.
+    const double need = requiredKvar - requiredKvar * CoverTolerance;
+    // What is left to cover is never above the largest unit, so the lower
+    // bound always lies within the series.
+    const auto smallestCovering = [&series](
+                                      double kvar) { return *std::lower_bound(series.begin(), series.end(), kvar); };
+    if (need <= units.largest) {
+        units.rest = smallestCovering(need);
         return units;
     }
-    units.largestCount = std::floor(requiredKvar / units.largest);
-    const double rest = requiredKvar - units.largestCount * units.largest;
+    units.largestCount = std::floor(need / units.largest);
+    // The count's units are a whole number below 2⁵³ and at least half the
+    // need, so the rest is exact; a quotient rounded up to the next whole
+    // number leaves it below 0.
+    double rest = need - units.largestCount * units.largest;
+    if (rest < 0) {
+        --units.largestCount;
+        rest += units.largest;
+    }
     if (rest > 0)
         units.rest = smallestCovering(rest);
     if (units.rest == units.largest) { // a rest that takes the largest unit too: one more of it
@@ -140,31 +162,26 @@ std::optional<StandardUnits> standardUnits(double requiredKvar, const Series& se
     return units;
 }
 
-std::optional<std::string> savingInputProblem(std::string_view caption, std::string_view typed)
-{
-    std::vector<std::string> problems;
-    figure(typed, caption, Least::Zero, problems);
-    if (problems.empty())
-        return std::nullopt;
-    return problems.front();
-}
-
 UnitSelection selectUnits(const LoadTexts& load, double intPf, std::string_view lblL, const SelectionInputs& inputs)
 {
     UnitSelection selection;
     selection.reactor = lblL;
-    std::vector<std::string>& problems = selection.problems;
-    const auto lightKw = figure(inputs.lightKw, LightLoadKwCaption, Least::AboveZero, problems);
-    const auto lightKvar = figure(inputs.lightKvar, LightLoadKvarCaption, Least::Any, problems);
-    const auto contract = figure(inputs.contractKw, ContractCaption, Least::Zero, problems);
-    const auto price = figure(inputs.unitPrice, UnitPriceCaption, Least::Zero, problems);
+    const auto lightKw = figure(inputs.lightKw, LightLoadKwCaption, Least::AboveZero, selection);
+    const auto lightKvar = figure(inputs.lightKvar, LightLoadKvarCaption, Least::Any, selection);
+    const auto contract = figure(inputs.contractKw, ContractCaption, Least::Zero, selection);
+    const auto price = figure(inputs.unitPrice, UnitPriceCaption, Least::Zero, selection);
     if (!load.requiredKvar)
         return selection;
 
     const std::array<const Series*, 2> series{&Series50Hz, &Series60Hz};
     for (std::size_t at = 0; at < series.size(); ++at) {
         FrequencySelection& chosen = selection.frequencies[at];
-        chosen.units = standardUnits(*load.requiredKvar, *series[at]);
+        try {
+            chosen.units = standardUnits(*load.requiredKvar, *series[at]);
+        } catch (const core::ArithmeticError&) {
+            addProblem(selection.problems, std::string(TooLargeToWorkOut));
+            continue;
+        }
         // From 50 kvar up the two series are one: what follows is the same for both.
         const FrequencySelection& first = selection.frequencies[0];
         if (at > 0 && chosen.units && first.units && first.units->total() == chosen.units->total()) {
@@ -174,8 +191,8 @@ UnitSelection selectUnits(const LoadTexts& load, double intPf, std::string_view 
         const double unit = chosen.units ? chosen.units->total() : 0;
         if (chosen.units) {
             const StandardUnits& units = *chosen.units;
-            chosen.total = wholeKvar(unit);
-            chosen.composition = composed(units, wholeKvar(units.largest), units.rest ? wholeKvar(*units.rest) : "");
+            chosen.total = whole(unit);
+            chosen.composition = composed(units, whole(units.largest), units.rest ? whole(*units.rest) : "");
         }
         try {
             if (load.p && load.q)
@@ -183,15 +200,13 @@ UnitSelection selectUnits(const LoadTexts& load, double intPf, std::string_view 
             if (lightKw && lightKvar)
                 chosen.lightLoadPf = withUnit(*lightKw, *lightKvar, unit);
             if (contract && price && chosen.pf) {
-                // unit price × contract demand × (p₁ − p₀) / 100, p₀ the present
-                // power factor and p₁ the one the unit gives.
-                const double points = checked::sub(wholePercent(*chosen.pf), core::roundHalfEven(intPf, 0));
-                const double monthly = checked::div(checked::mul(checked::mul(*price, *contract), points), 100);
-                chosen.monthlySaving = core::formatNumber(monthly, "#,##0") + "円";
-                chosen.yearlySaving = core::formatNumber(checked::mul(monthly, 12), "#,##0") + "円";
+                const double monthly = monthlySavingYen(*price, *contract, tariffPercent(intPf, pf::Phase::Lag),
+                    tariffPercent(chosen.pf->intPf, chosen.pf->phase));
+                chosen.yearlySaving = checked::mul(monthly, 12);
+                chosen.monthlySaving = monthly;
             }
         } catch (const core::ArithmeticError&) {
-            addProblem(problems, "数字が大きすぎて計算できません");
+            addProblem(selection.problems, std::string(TooLargeToWorkOut));
         }
     }
     return selection;
@@ -204,6 +219,11 @@ void rateUnits(UnitSelection& selection)
             rate(chosen, selection.reactor);
 }
 
+bool overCompensates(const PfWithUnit& pf)
+{
+    return pf.phase == pf::Phase::Lead && pf.intPf < CountedAsFull;
+}
+
 std::vector<std::string> warningsOf(const UnitSelection& selection)
 {
     std::vector<std::string> warnings;
@@ -212,9 +232,9 @@ std::vector<std::string> warningsOf(const UnitSelection& selection)
         const std::string frequency = std::string(CatalogueFrequencies[at]) + "：";
         if (!chosen.units && chosen.pf)
             warnings.push_back(frequency + std::string(NothingToOrder));
-        if (chosen.pf && chosen.pf->phase == pf::Phase::Lead)
+        if (chosen.pf && overCompensates(*chosen.pf))
             warnings.push_back(frequency + std::string(OverCompensates));
-        if (chosen.lightLoadPf && chosen.lightLoadPf->phase == pf::Phase::Lead)
+        if (chosen.lightLoadPf && overCompensates(*chosen.lightLoadPf))
             warnings.push_back(frequency + std::string(OverCompensatesAtLightLoad));
     }
     return warnings;
@@ -228,6 +248,11 @@ std::string pfWithUnitText(const PfWithUnit& pf)
 std::string pfWithUnitCell(const PfWithUnit& pf)
 {
     return pf.phase == pf::Phase::Lead ? pf.text + " Lead" : pf.text;
+}
+
+std::string yenText(double yen)
+{
+    return whole(yen) + "円";
 }
 
 } // namespace kandelo::sc

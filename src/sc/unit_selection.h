@@ -27,6 +27,10 @@ inline constexpr Series Series60Hz{12, 18, 24, 30, 36, 50, 75, 100, 150, 200, 25
 // The units that cover a required capacity: the smallest of the series that
 // is at least as large; beyond the largest, as many of the largest as fit and
 // the smallest that covers the rest (1,180 kvar: 500×2＋200; 990 kvar: 500×2).
+// The units cover the required capacity to within CoverTolerance of it, the
+// last digits of a double's, so that one worked out as 10.000000000000002 is
+// the 10 it stands for.
+inline constexpr double CoverTolerance = 1e-12;
 struct StandardUnits {
     double largest = 0;      // the largest unit of the series
     double largestCount = 0; // how many of them
@@ -34,10 +38,14 @@ struct StandardUnits {
 
     double total() const { return largest * largestCount + rest.value_or(0); }
 };
-// Nothing when nothing is required.
+// Nothing when nothing is required. Raises core::ArithmeticError (Overflow)
+// for a capacity whose units no longer count exactly: one within a largest
+// unit of 2⁵³ kvar or beyond.
 std::optional<StandardUnits> standardUnits(double requiredKvar, const Series& series);
 
-// What was typed into the selection window, as it was typed.
+// What was typed into the selection window, as it was typed. The figures are
+// read as the program writes numbers (core::readTypedNumber), the texts as
+// one line (program::typedText).
 struct SelectionInputs {
     std::string lightKw;   // average active power of a light-load period
     std::string lightKvar; // and its average reactive power
@@ -63,13 +71,20 @@ struct FrequencySelection {
     std::string reactorRating;          // "31.9×2＋12.8"
     std::optional<PfWithUnit> pf;       // at the average powers of the sizing
     std::optional<PfWithUnit> lightLoadPf;
-    std::optional<std::string> monthlySaving; // "21,600円"
-    std::optional<std::string> yearlySaving;
+    std::optional<double> monthlySaving; // whole yen
+    std::optional<double> yearlySaving;  // twelve times the month's
+};
+
+// A figure the selection was given, as the report lists it beside what it gives.
+struct GivenFigure {
+    std::string_view caption;
+    std::string value; // as the program writes numbers: "1,800"
 };
 
 struct UnitSelection {
     std::string reactor;                           // lblL, which the ratings follow
     std::array<FrequencySelection, 2> frequencies; // 50 Hz, 60 Hz
+    std::vector<GivenFigure> given;                // the figures typed and taken, in the window's order
     std::vector<std::string> problems;             // what is wrong with what was typed, each said once
 };
 
@@ -83,13 +98,17 @@ UnitSelection selectUnits(const LoadTexts& load, double intPf, std::string_view 
 // reactor of the selection.
 void rateUnits(UnitSelection& selection);
 
-// The problem with a contract demand or a unit price as typed: no half-width
-// number, or below 0. Nothing for one that is fine or empty.
-std::optional<std::string> savingInputProblem(std::string_view caption, std::string_view typed);
-
 // What the selection warns of, frequency by frequency ("50Hz：…"): a unit
-// that leads, at the average powers or at light load, or none to order.
+// that over-compensates, at the average powers or at light load, or none to
+// order.
 std::vector<std::string> warningsOf(const UnitSelection& selection);
+
+// Whether a power factor with the unit over-compensates: leading and below
+// 99.5 %, from where the power-factor screen itself counts it as 100 %.
+bool overCompensates(const PfWithUnit& pf);
+
+// Yen as the window and the report write them: "21,600円".
+std::string yenText(double yen);
 
 // A power factor with the unit as the window and the report show it: "96.09 Lag".
 std::string pfWithUnitText(const PfWithUnit& pf);

@@ -6,6 +6,7 @@
 #include "batch/headings.h"
 #include "forms/ui/fitting_widgets.h"
 #include "sc/ui/selection_window.h"
+#include "support/selection_table.h"
 #include "support/session.h"
 #include "support/texts.h"
 
@@ -150,6 +151,7 @@ private slots:
     void standardUnits();
     void standardUnitsMatchTheWindow_data();
     void standardUnitsMatchTheWindow();
+    void itsOwnResultReadBack();
 };
 
 void TestBatch::cleanup()
@@ -280,7 +282,8 @@ void TestBatch::csvRecords_data()
     QTest::newRow("quoted line break") << "\"two\r\nlines\",x\n" << QStringList{"two\r\nlines", "x", "|"};
     QTest::newRow("doubled quote") << "\"say \"\"hi\"\"\"\n" << QStringList{"say \"hi\"", "|"};
     QTest::newRow("empty fields") << ",,\n" << QStringList{"", "", "", "|"};
-    QTest::newRow("blank lines skipped") << "a\n\n\r\nb\n" << QStringList{"a", "|", "b", "|"};
+    QTest::newRow("empty lines are records") << "a\n\n\r\nb\n" << QStringList{"a", "|", "", "|", "", "|", "b", "|"};
+    QTest::newRow("the end is no record") << "a\r\n" << QStringList{"a", "|"};
 }
 
 void TestBatch::csvRecords()
@@ -485,6 +488,12 @@ void TestBatch::rowsStayUnderTheirHeadings_data()
     QTest::newRow("a blank spreadsheet row") << "kwh,kvarh,memo\n1000,484.3,a\n,,\n1000,-484.3,b\n"
         << QStringList{"1,000.00", "", "1,000.00"} << QStringList{"", "", ""} << batch::AllRowsComputed;
     QTest::newRow("a blank row wider than the heading") << "kwh,kvarh\n , ,,,,\n" << QStringList{""} << QStringList{""} << batch::AllRowsComputed;
+    QTest::newRow("an empty line") << "kwh,kvarh\n1000,484.3\n\n1000,484.3\n"
+        << QStringList{"1,000.00", "", "1,000.00"} << QStringList{"", "", ""} << batch::AllRowsComputed;
+    QTest::newRow("empty lines at the end, CR LF") << "kwh,kvarh\r\n1000,484.3\r\n\r\n\r\n"
+        << QStringList{"1,000.00", "", ""} << QStringList{"", "", ""} << batch::AllRowsComputed;
+    QTest::newRow("an empty line before the heading") << "\nkwh,kvarh\n1000,484.3\n"
+        << QStringList{"1,000.00"} << QStringList{""} << batch::AllRowsComputed;
     QTest::newRow("a row shorter than the heading") << "kwh,kvarh,memo\n1000,484.3\n1000\n"
         << QStringList{"1,000.00", ""} << QStringList{"", ZeroEntry} << batch::SomeRowsRefused;
 }
@@ -658,6 +667,16 @@ void TestBatch::headingsNameTheirReading_data()
     QTest::newRow("a longer English word") << "kwhs" << -1;
     QTest::newRow("unclosed bracket") << "有効電力量(kWh" << -1;
     QTest::newRow("the power factor") << "力率（％）" << -1;
+    const int contract = int(batch::Reading::ContractKw);
+    const int price = int(batch::Reading::UnitPrice);
+    QTest::newRow("the contract with a full-width k") << "契約電力（ｋW）" << contract;
+    QTest::newRow("the contract with full-width letters") << "契約電力ＫＷ" << contract;
+    QTest::newRow("the unit price in yen") << "基本料金単価（円）" << price;
+    QTest::newRow("the unit price after a blank, full width") << "基本料金単価 円／ｋW" << price;
+    QTest::newRow("the unit price after an ideographic space") << "基本料金単価　(円/kW)" << price;
+    QTest::newRow("full-width English") << "ｃｏｎｔｒａｃｔ＿ｋｗ" << contract;
+    QTest::newRow("a figure's name with more") << "契約電力の実績" << -1;
+    QTest::newRow("a full-width other unit") << "有効電力量（ＭＷｈ）" << -1;
 }
 
 void TestBatch::headingsNameTheirReading()
@@ -836,24 +855,38 @@ void TestBatch::standardUnits_data()
     QTest::addColumn<QStringList>("readings"); // kwh, kvarh, hours, target, contract, price
     QTest::addColumn<QStringList>("cells");    // the eight selection columns, 50 Hz then 60 Hz, then the savings
     QTest::addColumn<QString>("error");
+    const QStringList workedExample{"50", "50", "96.09", "50", "50", "96.09"};
     QTest::newRow("the worked example, 200 kW at 1,800 円/kW") << QStringList{"100000", "48430", "392", "95", "200", "1800"}
-        << QStringList{"50", "50", "96.09", "50", "50", "96.09", "21,600円", "21,600円"} << "";
+        << workedExample + QStringList{"21600", "21600"} << "";
+    QTest::newRow("a unit price grouped as the program writes it") << QStringList{"100000", "48430", "392", "95", "200", "\"1,800\""}
+        << workedExample + QStringList{"21600", "21600"} << "";
     QTest::newRow("no contract given") << QStringList{"100000", "48430", "392", "95", "", ""}
-        << QStringList{"50", "50", "96.09", "50", "50", "96.09", "", ""} << "";
+        << workedExample + QStringList{"", ""} << "";
     QTest::newRow("only the unit price") << QStringList{"100000", "48430", "392", "95", "", "1800"}
-        << QStringList{"50", "50", "96.09", "50", "50", "96.09", "", ""} << "";
+        << workedExample + QStringList{"", ""} << "";
     QTest::newRow("a unit that leads") << QStringList{"100", "8", "1", "100", "", ""}
         << QStringList{"10", "10", "99.98 Lead", "12", "12", "99.92 Lead", "", ""} << "";
     QTest::newRow("several units") << QStringList{"1000000", "850000", "720", "99.5", "", ""}
         << QStringList{"1,050", "500×2＋50", "99.56", "1,050", "500×2＋50", "99.56", "", ""} << "";
     QTest::newRow("a target of the present power factor") << QStringList{"1000", "484.3", "392", "90.00078044965157", "100", "1000"}
-        << QStringList{"", "", "90.00", "", "", "90.00", "0円", "0円"} << "";
+        << QStringList{"", "", "90.00", "", "", "90.00", "0", "0"} << "";
     QTest::newRow("a contract that is no number") << QStringList{"100000", "48430", "392", "95", "2OO", "1800"}
-        << QStringList{"", "", "", "", "", "", "", ""} << "契約電力（kW）：半角の数字を入力してください";
+        << workedExample + QStringList{"", ""} << "契約電力（kW）：半角の数字を入力してください";
     QTest::newRow("a negative unit price") << QStringList{"100000", "48430", "392", "95", "200", "-1800"}
-        << QStringList{"", "", "", "", "", "", "", ""} << "基本料金単価（円/kW）：0以上の数字を入力してください";
+        << workedExample + QStringList{"", ""} << "基本料金単価（円/kW）：0以上の数字を入力してください";
+    QTest::newRow("both wrong") << QStringList{"100000", "48430", "392", "95", "abc", "-5"}
+        << workedExample + QStringList{"", ""} << "契約電力（kW）：半角の数字を入力してください／基本料金単価（円/kW）：0以上の数字を入力してください";
+    QTest::newRow("a saving too large to work out") << QStringList{"100000", "48430", "392", "95", QString(200, u'9'), QString(200, u'9')}
+        << workedExample + QStringList{"", ""} << "数字が大きすぎて計算できません";
     QTest::newRow("the power factor alone") << QStringList{"1000", "484.3", "", "", "200", "1800"}
         << QStringList{"", "", "", "", "", "", "", ""} << "";
+    QTest::newRow("the power factor alone, a contract wrong") << QStringList{"1000", "484.3", "", "", "abc", "-5"}
+        << QStringList{"", "", "", "", "", "", "", ""} << "契約電力（kW）：半角の数字を入力してください／基本料金単価（円/kW）：0以上の数字を入力してください";
+    QTest::newRow("a refused row, a contract wrong") << QStringList{"1000", "-484.3", "392", "95", "abc", ""}
+        << QStringList{"", "", "", "", "", "", "", ""} << "進み力率のため、計算できません！／契約電力（kW）：半角の数字を入力してください";
+    const QString e22 = "1" + QString(22, u'0');
+    QTest::newRow("a need too large to select") << QStringList{e22, e22, "1", "100", "100", "1000"}
+        << QStringList{"", "", "", "", "", "", "", ""} << "数字が大きすぎて計算できません";
 }
 
 // Before the error column, per frequency: the standard unit's total, its
@@ -863,7 +896,8 @@ void TestBatch::standardUnits()
     QFETCH(QStringList, readings);
     QFETCH(QStringList, cells);
     QFETCH(QString, error);
-    const std::string csv = "kwh,kvarh,hours,target,契約電力（kW）,unit_price\n" + readings.join(u',').toStdString() + "\n";
+    // The headings of the contract and its price as the program itself writes units.
+    const std::string csv = "kwh,kvarh,hours,target,契約電力（ｋW）,基本料金単価（円）\n" + readings.join(u',').toStdString() + "\n";
     const Run r = run({"--batch", "-", "--encoding", "utf-8"}, csv);
     QCOMPARE(r.status, error.isEmpty() ? batch::AllRowsComputed : batch::SomeRowsRefused);
     const auto out = records(r.out);
@@ -877,7 +911,7 @@ void TestBatch::standardUnits()
     QCOMPARE(under(out, 1, "エラー"), error);
     // The columns stand right before the error column, in that order.
     QCOMPARE(q(out[0][out[0].size() - 9]), QString::fromUtf8(headings[0]));
-    if (!error.isEmpty() && !readings[2].isEmpty())
+    if (!error.isEmpty() && readings[0] == u"100000")
         QCOMPARE(under(out, 1, "SC定格設備容量（kvar）"), QStringLiteral("39.7")); // the sizing texts stay
 }
 
@@ -898,22 +932,51 @@ void TestBatch::standardUnitsMatchTheWindow()
 
     Session s;
     QVERIFY(s.reachSizing(readings[0], readings[1], readings[2], readings[3]));
-    QTest::keyClick(s.scScreen(), Qt::Key_U, Qt::ControlModifier);
+    QTest::keyClick(s.scScreen(), Qt::Key_T, Qt::ControlModifier);
     QWidget* window = s.app.frmSc().selectionWindow();
     QVERIFY(window);
     for (const auto& [box, typed] : {std::pair{"contractKw", readings[4]}, std::pair{"unitPrice", readings[5]}})
         QTest::keyClicks(Session::control<QLineEdit>(window, box), typed);
-    const auto shown = [window](const char* name) { return Session::control<QLabel>(window, name)->text(); };
-    for (const auto& [at, frequency] : {std::pair{"50", "50Hz"}, std::pair{"60", "60Hz"}}) {
-        const auto name = [&](const char* cell) { return QString::fromLatin1(cell) + QLatin1String(at); };
-        QCOMPARE(cell(result, (QStringLiteral("標準定格設備容量（kvar）") + frequency).toStdString()), shown(qPrintable(name("total"))));
-        QCOMPARE(cell(result, (QStringLiteral("構成 ") + frequency).toStdString()), shown(qPrintable(name("units"))));
+    const SelectionTable shown(window);
+    for (const auto& [column, frequency] : {std::pair{0, "50Hz"}, std::pair{1, "60Hz"}}) {
+        QCOMPARE(cell(result, (QStringLiteral("標準定格設備容量（kvar）") + frequency).toStdString()), shown.cell("標準定格設備容量", column));
+        QCOMPARE(cell(result, (QStringLiteral("構成 ") + frequency).toStdString()), shown.cell("構成", column));
         QCOMPARE(cell(result, (QStringLiteral("設置後の力率（％）") + frequency).toStdString()) + QStringLiteral(" Lag"),
-            shown(qPrintable(name("pf"))));
-        QCOMPARE(cell(result, (QStringLiteral("基本料金の節減額（円／月）") + frequency).toStdString()),
-            shown(qPrintable(name("monthly"))));
+            shown.cell("設置後の力率", column));
+        // The batch writes yen as a plain number, the window as the program writes yen.
+        QCOMPARE(QLocale(QLocale::English).toString(cell(result, (QStringLiteral("基本料金の節減額（円／月）") + frequency).toStdString()).toLongLong()) + u'円',
+            shown.cell("基本料金の節減額（円／月）", column));
     }
     QVERIFY(s.messages.texts.isEmpty());
+}
+
+// A result file given to the batch again: its result columns are results,
+// made anew from the readings and not doubled, whatever they held.
+void TestBatch::itsOwnResultReadBack()
+{
+    const std::string input = "顧客番号,有効電力量,無効電力量,積算時間,目標力率,契約電力,基本料金単価\n"
+                              "A-1,100000,48430,392,95,200,1800\n"
+                              "A-2,1000,-484.3,,,,\n";
+    const Run first = run({"--batch", "-", "--encoding", "utf-8"}, input);
+    QCOMPARE(first.status, batch::AllRowsComputed);
+    // The customer's readings changed since, and a result cell edited by hand.
+    std::string edited = first.out;
+    edited.replace(edited.find("A-1,100000,48430"), 16, "A-1,100000,58430");
+    auto rows = records(edited);
+    rows[2][rows[2].size() - 1] = "hand-written";
+    std::string again;
+    for (const auto& row : rows)
+        batch::appendCsvRecord(again, row);
+    const Run second = run({"--batch", "-", "--encoding", "utf-8"}, again);
+    QCOMPARE(second.status, batch::AllRowsComputed);
+    QVERIFY(second.err.empty());
+    const auto out = records(second.out);
+    const auto firstOut = records(first.out);
+    QCOMPARE(out[0], firstOut[0]); // the same heading, no result column twice
+    QCOMPARE(under(out, 1, "無効電力量kvarh"), QStringLiteral("58,430.00"));
+    QCOMPARE(out[2], firstOut[2]); // the hand-written cell made anew
+    // Read back once more, the result is the same.
+    QCOMPARE(run({"--batch", "-", "--encoding", "utf-8"}, second.out).out, second.out);
 }
 
 QTEST_MAIN(TestBatch)

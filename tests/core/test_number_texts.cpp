@@ -4,6 +4,7 @@
 #include "core/number_parse.h"
 #include "core/plain_number.h"
 #include "core/rounding.h"
+#include "program/typed_text.h"
 
 #include <QtTest>
 
@@ -32,11 +33,17 @@ private slots:
     void parseNumber();
     void parseSignedNumber_data();
     void parseSignedNumber();
+    void readTypedNumber_data();
+    void readTypedNumber();
+    void typedTextIsOneLine_data();
+    void typedTextIsOneLine();
     void plainNumberText_data();
     void plainNumberText();
     void formatNumber_data();
     void formatNumber();
     void formatNumberRefusesNonFinite();
+    void groupedNumberText_data();
+    void groupedNumberText();
     void formatText_data();
     void formatText();
     void roundHalfEven_data();
@@ -146,6 +153,80 @@ void TestNumberTexts::parseSignedNumber()
         QCOMPARE(*parsed, value);
 }
 
+void TestNumberTexts::readTypedNumber_data()
+{
+    using Kind = TypedNumber::Kind;
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<double>("value");
+    QTest::newRow("plain") << "1800" << int(Kind::Number) << 1800.0;
+    QTest::newRow("grouped") << "1,800" << int(Kind::Number) << 1800.0;
+    QTest::newRow("grouped twice, decimals") << "1,234,567.25" << int(Kind::Number) << 1234567.25;
+    QTest::newRow("negative grouped") << "-12,000" << int(Kind::Number) << -12000.0;
+    QTest::newRow("a decimal alone") << ".5" << int(Kind::Number) << 0.5;
+    QTest::newRow("a spreadsheet cell, line break after") << "200\r\n" << int(Kind::Number) << 200.0;
+    QTest::newRow("tab and ideographic space around") << "\t1,512.5\u3000" << int(Kind::Number) << 1512.5;
+    QTest::newRow("no-break space around") << "\u00A0200\u00A0" << int(Kind::Number) << 200.0;
+    QTest::newRow("only white space") << " \t\u3000\n" << int(Kind::Empty) << 0.0;
+    QTest::newRow("letters") << "abc" << int(Kind::NotHalfWidth) << 0.0;
+    QTest::newRow("letters for zeros") << "2OO" << int(Kind::NotHalfWidth) << 0.0;
+    QTest::newRow("hexadecimal") << "0x1F" << int(Kind::NotHalfWidth) << 0.0;
+    QTest::newRow("full-width digits") << "１８００" << int(Kind::NotHalfWidth) << 0.0;
+    QTest::newRow("a full-width comma") << "1，800" << int(Kind::NotHalfWidth) << 0.0;
+    QTest::newRow("an exponent") << "1e3" << int(Kind::OtherForm) << 0.0;
+    QTest::newRow("a plus sign") << "+5" << int(Kind::OtherForm) << 0.0;
+    QTest::newRow("a group of two") << "1,80" << int(Kind::OtherForm) << 0.0;
+    QTest::newRow("a group of four") << "1,8000" << int(Kind::OtherForm) << 0.0;
+    QTest::newRow("four before the first comma") << "1800,000" << int(Kind::OtherForm) << 0.0;
+    QTest::newRow("a comma after the point") << "1.800,5" << int(Kind::OtherForm) << 0.0;
+    QTest::newRow("a comma first") << ",800" << int(Kind::OtherForm) << 0.0;
+    QTest::newRow("two points") << "1.2.3" << int(Kind::OtherForm) << 0.0;
+    QTest::newRow("a blank inside") << "1 800" << int(Kind::OtherForm) << 0.0;
+    QTest::newRow("400 digits") << QString(400, u'9') << int(Kind::TooLarge) << 0.0;
+    QTest::newRow("400 zeros, then 1") << "0." + QString(400, u'0') + "1" << int(Kind::TooSmall) << 0.0;
+    QTest::newRow("zero is a number") << "0" << int(Kind::Number) << 0.0;
+}
+
+// A figure typed or pasted into the selection window: white space of any kind
+// around it goes, digit grouping as the program writes numbers is taken, and
+// what is not taken is named for what it is.
+void TestNumberTexts::readTypedNumber()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, kind);
+    QFETCH(double, value);
+    const TypedNumber read = kandelo::core::readTypedNumber(typed.toStdString());
+    QCOMPARE(int(read.kind), kind);
+    if (read.kind == TypedNumber::Kind::Number)
+        QCOMPARE(read.value, value);
+}
+
+void TestNumberTexts::typedTextIsOneLine_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("oneLine");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("as typed") << "山田商店" << "山田商店" << "山田商店";
+    QTest::newRow("a tab and a line break") << "山田\t商店\n本社" << "山田 商店 本社" << "山田 商店 本社";
+    QTest::newRow("CR LF is one line break") << "山田\r\n商店" << "山田 商店" << "山田 商店";
+    QTest::newRow("a lone CR") << "山田\r商店" << "山田 商店" << "山田 商店";
+    QTest::newRow("a cell with its line break") << "山田商店\r\n" << "山田商店 " << "山田商店";
+    QTest::newRow("only full-width spaces") << "\u3000\u3000" << "\u3000\u3000" << "";
+    QTest::newRow("blanks around") << " 第二工場\u3000" << " 第二工場\u3000" << "第二工場";
+    QTest::newRow("beyond 100 characters")
+        << QString(150, u'山') << QString(150, u'山') << QString(int(kandelo::program::MaxTypedTextLength), u'山');
+}
+
+// A free text stays one line, one cell of a table; one of only blanks is none.
+void TestNumberTexts::typedTextIsOneLine()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, oneLine);
+    QFETCH(QString, text);
+    QCOMPARE(q(kandelo::program::oneLine(typed.toStdString())), oneLine);
+    QCOMPARE(q(kandelo::program::typedText(typed.toStdString())), text);
+}
+
 void TestNumberTexts::plainNumberText_data()
 {
     QTest::addColumn<double>("value");
@@ -220,6 +301,24 @@ void TestNumberTexts::formatNumberRefusesNonFinite()
     QVERIFY_THROWS_EXCEPTION(ArithmeticError, kandelo::core::formatNumber(Inf, "0.00"));
     QVERIFY_THROWS_EXCEPTION(ArithmeticError, kandelo::core::formatNumber(NaN, ""));
     QVERIFY_THROWS_EXCEPTION(ArithmeticError, kandelo::core::plainNumberText(-Inf));
+}
+
+void TestNumberTexts::groupedNumberText_data()
+{
+    QTest::addColumn<double>("x");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("small") << 200.0 << "200";
+    QTest::newRow("thousands") << 1800.0 << "1,800";
+    QTest::newRow("decimals kept") << 1512.5 << "1,512.5";
+    QTest::newRow("negative") << -12345.25 << "-12,345.25";
+    QTest::newRow("a fraction") << 0.125 << "0.125";
+}
+
+void TestNumberTexts::groupedNumberText()
+{
+    QFETCH(double, x);
+    QFETCH(QString, text);
+    QCOMPARE(q(kandelo::core::groupedNumberText(x)), text);
 }
 
 void TestNumberTexts::formatText_data()

@@ -179,7 +179,8 @@ report::Report reportWithFiguresOf(int length)
     for (const char* caption : {"標準定格設備容量（kvar）", "構成", "SC定格容量（kvar）Ｌ＝ ６％", "直列リアクトル定格容量（kvar）",
              "設置後の力率（％）", "軽負荷時の力率（％）", "基本料金の節減額（円／月）", "基本料金の節減額（円／年）"})
         units.rows.push_back({caption, f(), f()});
-    r.sections.push_back({"標準容量の選定", {"50Hz：軽負荷時は進み力率になります：このコンデンサは補償しすぎです"}, {}, units});
+    r.sections.push_back({"標準容量の選定", {"50Hz：軽負荷時は進み力率になります：このコンデンサは補償しすぎです"},
+        {{"契約電力（kW）", f()}, {"基本料金単価（円/kW）", f()}}, units});
     return r;
 }
 
@@ -229,6 +230,43 @@ void verifyLayout(const report::PageLayout& page, const QPaintDevice& device, in
     QVERIFY(figures.size() >= 40);
 }
 
+// Painted on an image: nothing is drawn outside the places the page laid
+// out, and each figure's ink lies within its box.
+void verifyInkWithinLayout(const QImage& page, const report::PageLayout& layout)
+{
+    QImage rest = page;
+    QPainter cover(&rest);
+    for (const report::PageText& text : layout.texts)
+        cover.fillRect(text.box.adjusted(-2, -2, 2, 2), Qt::white);
+    for (const QRectF& cell : tableCells(layout))
+        cover.fillRect(cell.adjusted(-3, -3, 3, 3), Qt::white);
+    cover.fillRect(layout.dial.adjusted(-2, -2, 2, 2), Qt::white);
+    cover.fillRect(QRectF(layout.rule.p1(), layout.rule.p2()).adjusted(-2, -3, 2, 3), Qt::white);
+    cover.end();
+    const InkSpan stray = inkColumns(rest, rest.rect(), Qt::white);
+    QVERIFY2(stray.empty(), qPrintable(QStringLiteral("something drawn from x %1 to %2").arg(stray.left).arg(stray.right)));
+
+    for (const report::PageText& text : layout.texts) {
+        if (!isFigure(text))
+            continue;
+        const QRect box = text.box.toAlignedRect();
+        const QColor background = page.pixelColor(box.left() - 1, box.center().y());
+        const InkSpan ink = inkColumns(page, box.adjusted(-1, 1, 1, -1), background);
+        QVERIFY2(!ink.empty(), qPrintable(QStringLiteral("[%1] kind %2").arg(text.text).arg(int(text.kind))));
+        QVERIFY(ink.width() >= int(text.box.width() * 0.8));
+    }
+}
+
+// An A4 page at 150 dpi.
+QImage a4Image()
+{
+    QImage page(QSize(1240, 1754), QImage::Format_RGB32);
+    page.setDotsPerMeterX(5906);
+    page.setDotsPerMeterY(5906);
+    page.fill(Qt::white);
+    return page;
+}
+
 } // namespace
 
 class TestReportCommands : public QObject {
@@ -250,6 +288,8 @@ private slots:
     void pageOnAnImage();
     void pageDrawsEveryFigureWhole_data();
     void pageDrawsEveryFigureWhole();
+    void longHeaderWrapsReadably_data();
+    void longHeaderWrapsReadably();
     void pdfHoldsEveryFigureWhole_data();
     void pdfHoldsEveryFigureWhole();
     void printModuleIsThere();
@@ -484,38 +524,48 @@ void TestReportCommands::pageDrawsEveryFigureWhole_data()
 void TestReportCommands::pageDrawsEveryFigureWhole()
 {
     QFETCH(int, length);
-    QImage page(QSize(1240, 1754), QImage::Format_RGB32); // A4 at 150 dpi
-    page.setDotsPerMeterX(5906);
-    page.setDotsPerMeterY(5906);
-    page.fill(Qt::white);
+    QImage page = a4Image();
     const report::Report r = reportWithFiguresOf(length);
     const report::PageLayout layout = report::layOutReportPage(page, r);
     verifyLayout(layout, page, length);
     report::paintReportPage(page, r, pf::TwipPoint{5219.48f, 2719.73f});
+    verifyInkWithinLayout(page, layout);
+}
 
-    // With every laid-out place painted over, nothing drawn is left.
-    QImage rest = page;
-    QPainter cover(&rest);
-    for (const report::PageText& text : layout.texts)
-        cover.fillRect(text.box.adjusted(-2, -2, 2, 2), Qt::white);
-    for (const QRectF& cell : tableCells(layout))
-        cover.fillRect(cell.adjusted(-3, -3, 3, 3), Qt::white);
-    cover.fillRect(layout.dial.adjusted(-2, -2, 2, 2), Qt::white);
-    cover.fillRect(QRectF(layout.rule.p1(), layout.rule.p2()).adjusted(-2, -3, 2, 3), Qt::white);
-    cover.end();
-    const InkSpan stray = inkColumns(rest, rest.rect(), Qt::white);
-    QVERIFY2(stray.empty(), qPrintable(QStringLiteral("something drawn from x %1 to %2").arg(stray.left).arg(stray.right)));
+void TestReportCommands::longHeaderWrapsReadably_data()
+{
+    QTest::addColumn<QString>("customer");
+    QTest::addColumn<int>("lines");
+    QTest::newRow("fits") << QStringLiteral("山田商店") << 1;
+    QTest::newRow("100 kanji") << QString(100, u'株') << 2;
+    QTest::newRow("100 letters, no blank") << QString(100, u'W') << 2;
+    QTest::newRow("a long Latin name") << QStringLiteral("Yamada Trading Company Limited, Second Factory, ").repeated(2) << 1;
+}
 
-    // Each figure's ink lies within its box.
-    for (const report::PageText& text : layout.texts) {
-        if (!isFigure(text))
-            continue;
-        const QRect box = text.box.toAlignedRect();
-        const QColor background = page.pixelColor(box.left() - 1, box.center().y());
-        const InkSpan ink = inkColumns(page, box.adjusted(-1, 1, 1, -1), background);
-        QVERIFY2(!ink.empty(), qPrintable(QStringLiteral("[%1] kind %2").arg(text.text).arg(int(text.kind))));
-        QVERIFY(ink.width() >= int(text.box.width() * 0.8));
-    }
+// A long customer name is set smaller only down to the figures' minimum,
+// then wraps, onto at most three lines, and is whole on the page.
+void TestReportCommands::longHeaderWrapsReadably()
+{
+    QFETCH(QString, customer);
+    QFETCH(int, lines);
+    QImage page = a4Image();
+    report::Report r = reportWithFiguresOf(12);
+    r.header = {{"お客さま", customer.toStdString()}, {"担当者", "佐藤"}};
+    const report::PageLayout layout = report::layOutReportPage(page, r);
+    verifyLayout(layout, page, 12);
+    const auto header = std::find_if(layout.texts.begin(), layout.texts.end(),
+        [](const report::PageText& text) { return text.text.startsWith(QStringLiteral("お客さま")); });
+    QVERIFY(header != layout.texts.end());
+    QCOMPARE(header->text, QStringLiteral("お客さま　") + customer);
+    QVERIFY(header->font.pointSizeF() >= report::MinimumFigurePoints - 0.01);
+    const QFontMetricsF metrics(header->font, &page);
+    const QRectF used = metrics.boundingRect(header->box, header->flags, header->text);
+    QVERIFY2(used.width() <= header->box.width() + 0.5, qPrintable(header->text));
+    QVERIFY(used.height() <= header->box.height() + 0.5);
+    QCOMPARE(qRound(used.height() / metrics.lineSpacing()), lines);
+    QVERIFY(lines <= report::MaxHeaderLines);
+    report::paintReportPage(page, r, pf::TwipPoint{5219.48f, 2719.73f});
+    verifyInkWithinLayout(page, layout);
 }
 
 void TestReportCommands::pdfHoldsEveryFigureWhole_data()

@@ -99,12 +99,37 @@ public:
         return {kind, text, font, QRectF(x, y, width, height), OneLine, column};
     }
 
-    // A caption that may wrap within its column.
+    // A text that may wrap within its column: between words, or, for a word
+    // longer than the column, anywhere.
     PageText wrapped(PageText::Kind kind, const QString& text, const QFont& font, qreal x, qreal y, qreal width) const
     {
-        const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
-        const QRectF used = QFontMetricsF(font, &device_).boundingRect(QRectF(x, y, width, mm(200)), flags, text);
+        const QFontMetricsF metrics(font, &device_);
+        int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+        QRectF used = metrics.boundingRect(QRectF(x, y, width, mm(200)), flags, text);
+        if (used.width() > width + 0.5) {
+            flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere;
+            used = metrics.boundingRect(QRectF(x, y, width, mm(200)), flags, text);
+        }
         return {kind, text, font, QRectF(x, y, width, used.height()), flags, QRectF(x, y, width, used.height())};
+    }
+
+    // A line of the header: on one line, set smaller down to the figures'
+    // minimum where it must; then wrapped at that size onto at most
+    // MaxHeaderLines lines, and smaller still only should even these not
+    // hold it.
+    PageText header(const QString& text, QFont font, qreal x, qreal y, qreal width) const
+    {
+        font.setPointSizeF(std::max(font.pointSizeF(), MinimumFigurePoints));
+        if (const auto fits = fitting(text, font, width, MinimumFigurePoints))
+            return line(PageText::Kind::Header, text, *fits, QRectF(x, y, width, lineHeight(*fits)));
+        QFont smaller = font;
+        smaller.setPointSizeF(MinimumFigurePoints);
+        for (;;) {
+            PageText lines = wrapped(PageText::Kind::Header, text, smaller, x, y, width);
+            if (lines.box.height() <= MaxHeaderLines * lineHeight(smaller) * 1.01 || smaller.pointSizeF() < 1)
+                return lines;
+            smaller.setPointSizeF(smaller.pointSizeF() * 0.9);
+        }
     }
 
 private:
@@ -194,8 +219,8 @@ Attempt layOut(const QPaintDevice& device, const Report& report, qreal scale)
              left, right))
         + b.mm(1);
     for (const Item& item : report.header)
-        y += add(fittedLine(PageText::Kind::Date, q(item.label) + QStringLiteral("　") + q(item.value), SmallPoints,
-                 false, left, right))
+        y += add(b.header(
+                 q(item.label) + QStringLiteral("　") + q(item.value), b.font(SmallPoints), left, y, right - left))
             + b.mm(1);
     y += b.mm(2);
     page.rule = QLineF(left, y, right, y);

@@ -16,9 +16,10 @@ namespace kandelo::report {
 struct Report;
 
 // One text of the page, where it stands and in what size. Every text but a
-// label stands on one line, whole: its box is as wide as the text.
+// label and a header line stands on one line, whole: its box is as wide as
+// the text.
 struct PageText {
-    enum class Kind { Title, Date, Heading, Note, Label, Value, TableCaption, TableHeading, TableCell, Footer };
+    enum class Kind { Title, Date, Header, Heading, Note, Label, Value, TableCaption, TableHeading, TableCell, Footer };
     Kind kind;
     QString text;
     QFont font;
@@ -52,5 +53,9 @@ void paintReportPage(QPaintDevice& device, const Report& report, pf::TwipPoint n
 // The smallest size a figure is set in, in points, before it takes a line of
 // its own.
 inline constexpr qreal MinimumFigurePoints = 7;
+// A line of the header (whom and where the report is for) too long for the
+// page is set smaller down to MinimumFigurePoints, then wraps onto at most
+// this many lines.
+inline constexpr int MaxHeaderLines = 3;
 
 } // namespace kandelo::report

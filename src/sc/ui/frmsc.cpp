@@ -29,6 +29,11 @@ QColor buttonTextColour()
     return QApplication::palette().color(QPalette::ButtonText);
 }
 
+// Opens the window 標準容量の選定: a key that no text box takes for itself on
+// any platform (Ctrl+U deletes the line on X11, Ctrl+K, Ctrl+E and Ctrl+D
+// edit it there, the Mac's Control keys move in it).
+const QKeySequence SelectionShortcut(Qt::CTRL | Qt::Key_T);
+
 // Sets a text that the load produced; one it did not reach keeps its design text.
 template <typename Control, typename Setter>
 void setIfProduced(Control* control, const std::optional<std::string>& produced, Setter setter)
@@ -123,9 +128,7 @@ void FrmSc::createControls()
     ui_->lstbxScMf_1->setAccessibleName(ui_->Label9->text());
 
     program_.addResultCommands(window);
-    forms::addWindowCommands(window,
-        {{QString::fromUtf8(SelectionTitle) + QStringLiteral("..."), QKeySequence(Qt::CTRL | Qt::Key_U),
-            [this] { program_.run([this] { openSelection(); }); }}});
+    addSelectionCommand(window);
 
     connect(ui_->Command1, &QPushButton::clicked, this, [this] { program_.run([this] { Command1_Click(); }); });
     connect(ui_->Command2, &QPushButton::clicked, this, [this] { program_.run([this] { Command2_Click(); }); });
@@ -149,6 +152,7 @@ void FrmSc::formLoad()
 {
     calculatedAt_ = QDateTime::currentDateTime();
     result_ = SizingResult{};
+    result_.selection = selectionInputs_;
     result_.intPf = program_.frmPf().intPf;
     result_.intTargetPf = program_.frmPf().intTargetPf;
     LoadTexts& texts = result_.texts;
@@ -267,11 +271,29 @@ SelectionWindow* FrmSc::selectionWindow() const
     return selectionWindow_;
 }
 
+void FrmSc::forgetSelectionInputs()
+{
+    selectionInputs_ = {};
+    result_.selection = {};
+    if (selectionWindow_)
+        selectionWindow_->setInputs({});
+}
+
+void FrmSc::addSelectionCommand(QWidget* window)
+{
+    forms::addWindowCommands(window,
+        {{QString::fromUtf8(SelectionTitle) + QStringLiteral("..."), SelectionShortcut,
+            [this] { program_.run([this] { openSelection(); }); }}});
+}
+
 void FrmSc::openSelection()
 {
     if (!selectionWindow_) {
         selectionWindow_ = new SelectionWindow(window());
         selectionWindow_->setInputs(result_.selection);
+        // The result commands of the sizing screen, with the selection.
+        program_.addResultCommands(selectionWindow_);
+        addSelectionCommand(selectionWindow_);
         connect(selectionWindow_, &SelectionWindow::inputsEdited, this,
             [this] { program_.run([this] { selection_Change(); }); });
     }
@@ -283,7 +305,8 @@ void FrmSc::openSelection()
 
 void FrmSc::selection_Change()
 {
-    result_.selection = selectionWindow_->inputs();
+    selectionInputs_ = selectionWindow_->inputs();
+    result_.selection = selectionInputs_;
     showSelection();
 }
 

@@ -45,6 +45,9 @@ public:
 
     // The window "標準容量の選定" for this sizing, while it is open.
     SelectionWindow* selectionWindow() const;
+    // What was typed into that window is kept for the calculation, through
+    // the screen's unloads; a new calculation starts without it.
+    void forgetSelectionInputs();
 
 protected:
     void createControls() override;
@@ -72,7 +75,8 @@ private:
     void lblL_MouseMove();       // hint naming the reactor case the next click gives
     void lstbxScMf_MouseMove();  // hint of both capacitance lists
     void openSelection();        // 標準容量の選定: opens the window, or brings it to the front
-    void selection_Change();     // a field of the selection window edited
+    void addSelectionCommand(QWidget* window);
+    void selection_Change(); // a field of the selection window edited
 
     void CalcReactorRating();           // txtScKvar2 and txtLKvar for the reactor of lblL
     void CalcCapacitanceTable();        // row heads and rows 0 to 4 for the connection chosen
@@ -91,6 +95,7 @@ private:
     std::unique_ptr<Ui::frmSc> ui_;
     std::array<QListWidget*, 2> lstbxScMf_{};
     QPointer<SelectionWindow> selectionWindow_; // a window of its own, closed with this one
+    SelectionInputs selectionInputs_;
     QDateTime calculatedAt_;
 };
 

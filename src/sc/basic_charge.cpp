@@ -1,0 +1,31 @@
+#include "sc/basic_charge.h"
+
+#include "core/checked.h"
+#include "core/decimal.h"
+
+#include <algorithm>
+
+namespace kandelo::sc {
+
+namespace {
+
+double roundedHalfUp(double x)
+{
+    return core::Decimal::shortest(x).rounded(0, core::Tie::AwayFromZero).toDouble();
+}
+
+} // namespace
+
+double tariffPercent(double intPf, pf::Phase phase)
+{
+    return phase == pf::Phase::Lead ? 100 : std::min(100.0, roundedHalfUp(intPf));
+}
+
+double monthlySavingYen(double unitPrice, double contractKw, double present, double after)
+{
+    namespace checked = core::checked;
+    const double points = checked::sub(after, present);
+    return roundedHalfUp(checked::div(checked::mul(checked::mul(unitPrice, contractKw), points), 100));
+}
+
+} // namespace kandelo::sc
