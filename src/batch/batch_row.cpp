@@ -60,7 +60,7 @@ RowResult computeRow(const Readings& readings)
             result.cells[Error] += problem;
         }
         result.refused = !problems.empty();
-        return result;
+        return std::move(result);
     };
     const auto refuse = [&](std::string_view message) {
         problems.emplace_back(message);
