@@ -516,6 +516,9 @@ void TestSelectionWindow::resultsReadByRowAndFrequency()
     QCOMPARE(columnHeads.size(), 1);
     QCOMPARE(rowHeads[0]->text(QAccessible::Name), QStringLiteral("設置後の力率（％）"));
     QCOMPARE(columnHeads[0]->text(QAccessible::Name), QStringLiteral("60Hz"));
+    // Qt 6.4 makes the header cells anew for each asker and leaves them to it.
+    for (QAccessibleInterface* head : rowHeads + columnHeads)
+        QAccessible::deleteAccessibleInterface(QAccessible::registerAccessibleInterface(head));
 
     // Tab reaches the table; the arrow keys go from cell to cell.
     QVERIFY(view.active());
