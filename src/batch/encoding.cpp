@@ -1,9 +1,6 @@
 #include "batch/encoding.h"
 
-#include <iconv.h>
-
-#include <cerrno>
-#include <stdexcept>
+#include "batch/cp932.h"
 
 namespace kandelo::batch {
 
@@ -40,12 +37,43 @@ Lead leadOf(unsigned char byte) noexcept
     return {-1, 0, 0};
 }
 
-iconv_t openIconv(const char* to, const char* from)
+// Appends a code point as UTF-8.
+void appendUtf8(std::string& out, char32_t c)
 {
-    const iconv_t handle = iconv_open(to, from);
-    if (handle == reinterpret_cast<iconv_t>(-1))
-        throw std::runtime_error("the system has no CP932 conversion (iconv)");
-    return handle;
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// The code point of a whole, well-formed UTF-8 sequence.
+char32_t codePointOf(std::string_view sequence)
+{
+    const auto byte = [&](std::size_t at) { return static_cast<unsigned char>(sequence[at]); };
+    switch (sequence.size()) {
+    case 1:
+        return byte(0);
+    case 2:
+        return (byte(0) & 0x1Fu) << 6 | (byte(1) & 0x3Fu);
+    case 3:
+        return (byte(0) & 0x0Fu) << 12 | (byte(1) & 0x3Fu) << 6 | (byte(2) & 0x3Fu);
+    default:
+        return (byte(0) & 0x07u) << 18 | (byte(1) & 0x3Fu) << 12 | (byte(2) & 0x3Fu) << 6 | (byte(3) & 0x3Fu);
+    }
+}
+
+// The number of bytes of a well-formed UTF-8 sequence with this lead byte;
+// 0 for a byte that leads none.
+std::size_t sequenceSize(unsigned char lead)
+{
+    const Lead l = leadOf(lead);
+    return l.continuations < 0 ? 0 : static_cast<std::size_t>(l.continuations) + 1;
 }
 
 } // namespace
@@ -86,14 +114,6 @@ std::size_t utf8SequenceLength(std::string_view bytes) noexcept
 Decoder::Decoder(Encoding from)
     : from_(from)
 {
-    if (from_ == Encoding::Cp932)
-        iconv_ = openIconv("UTF-8", "CP932");
-}
-
-Decoder::~Decoder()
-{
-    if (iconv_)
-        iconv_close(static_cast<iconv_t>(iconv_));
 }
 
 bool Decoder::decode(std::string_view bytes, std::string* out)
@@ -179,83 +199,87 @@ bool Decoder::decodeUtf8(std::string_view bytes, std::string* out)
 
 bool Decoder::decodeCp932(std::string_view bytes, std::string* out)
 {
-    // pending_ starts at offset_ - pending_.size(); the piece follows it.
-    const std::uint64_t start = offset_ - pending_.size();
-    pending_.append(bytes);
+    // A lead byte cut off at the end of the last piece stands before this one.
     offset_ += bytes.size();
-    // A NUL is never part of a CP932 character, and iconv would take it.
-    const std::size_t nul = pending_.find('\0');
-    const std::size_t convertible = nul == std::string::npos ? pending_.size() : nul;
-
-    char* source = pending_.data();
-    std::size_t sourceLeft = convertible;
-    char buffer[4096];
-    bool valid = true;
-    while (sourceLeft > 0) {
-        char* target = buffer;
-        std::size_t targetLeft = sizeof buffer;
-        const std::size_t result = iconv(static_cast<iconv_t>(iconv_), &source, &sourceLeft, &target, &targetLeft);
+    std::string whole;
+    if (!pending_.empty()) {
+        whole = pending_ + std::string(bytes);
+        bytes = whole;
+        pending_.clear();
+    }
+    const std::uint64_t start = offset_ - bytes.size();
+    std::size_t at = 0;
+    while (at < bytes.size()) {
+        const auto byte = static_cast<unsigned char>(bytes[at]);
+        std::optional<char32_t> codePoint;
+        std::size_t size = 1;
+        if (cp932::isLeadByte(byte)) {
+            if (at + 1 == bytes.size()) {
+                pending_ = bytes.substr(at); // completed by the next piece
+                break;
+            }
+            codePoint = cp932::doubleByte(byte, static_cast<unsigned char>(bytes[at + 1]));
+            size = 2;
+        } else if (byte != 0) { // a NUL is never text
+            codePoint = cp932::singleByte(byte);
+        }
+        if (!codePoint) {
+            lines_.feed(bytes.substr(0, at));
+            invalid_ = InvalidByte{start + at, lines_.line(), byte};
+            return false;
+        }
         if (out)
-            out->append(buffer, static_cast<std::size_t>(target - buffer));
-        if (result != static_cast<std::size_t>(-1) || errno == E2BIG)
-            continue;
-        if (errno == EINVAL && nul == std::string::npos)
-            break;     // a character cut off: completed by the next piece
-        valid = false; // EILSEQ, or a lead byte that a NUL cut off
-        break;
+            appendUtf8(*out, *codePoint);
+        at += size;
     }
-    const std::size_t consumed = static_cast<std::size_t>(source - pending_.data());
-    if (valid && nul != std::string::npos)
-        valid = false;
-    if (!valid) {
-        lines_.feed(std::string_view(pending_).substr(0, consumed));
-        invalid_ = InvalidByte{start + consumed, lines_.line(), static_cast<unsigned char>(pending_[consumed])};
-        return false;
-    }
-    lines_.feed(std::string_view(pending_).substr(0, consumed));
-    pending_.erase(0, consumed);
+    lines_.feed(bytes.substr(0, at));
     return true;
 }
 
 Encoder::Encoder(Encoding to)
+    : cp932_(to == Encoding::Cp932)
 {
-    if (to == Encoding::Cp932)
-        iconv_ = openIconv("CP932", "UTF-8");
-}
-
-Encoder::~Encoder()
-{
-    if (iconv_)
-        iconv_close(static_cast<iconv_t>(iconv_));
 }
 
 void Encoder::encode(std::string_view utf8, std::string& out)
 {
-    if (!iconv_) {
+    if (!cp932_) {
         out.append(utf8);
         return;
     }
-    pending_.append(utf8);
-    char* source = pending_.data();
-    std::size_t sourceLeft = pending_.size();
-    char buffer[4096];
-    while (sourceLeft > 0) {
-        char* target = buffer;
-        std::size_t targetLeft = sizeof buffer;
-        const std::size_t result = iconv(static_cast<iconv_t>(iconv_), &source, &sourceLeft, &target, &targetLeft);
-        out.append(buffer, static_cast<std::size_t>(target - buffer));
-        if (result != static_cast<std::size_t>(-1) || errno == E2BIG)
-            continue;
-        if (errno == EINVAL)
-            break; // a character cut off: completed by the next piece
-        // A character CP932 cannot hold, or a malformed sequence: one "?" for it.
-        const std::size_t skip = utf8SequenceLength({source, sourceLeft});
-        out += '?';
-        ++replaced_;
-        source += skip;
-        sourceLeft -= skip;
+    std::string whole;
+    if (!pending_.empty()) {
+        whole = pending_ + std::string(utf8);
+        utf8 = whole;
+        pending_.clear();
     }
-    pending_.erase(0, pending_.size() - sourceLeft);
+    for (std::size_t at = 0; at < utf8.size();) {
+        const auto byte = static_cast<unsigned char>(utf8[at]);
+        if (byte < 0x80) {
+            out += static_cast<char>(byte);
+            ++at;
+            continue;
+        }
+        const std::size_t length = utf8SequenceLength(utf8.substr(at));
+        const std::size_t size = sequenceSize(byte);
+        if (length < size && at + length == utf8.size()) {
+            pending_ = utf8.substr(at); // a character cut off: completed by the next piece
+            break;
+        }
+        // A character CP932 cannot hold, or a malformed sequence: one "?" for it.
+        const auto code =
+            length == size ? cp932::codeOf(codePointOf(utf8.substr(at, length))) : std::optional<std::uint16_t>{};
+        if (!code) {
+            out += '?';
+            ++replaced_;
+        } else if (*code > 0xFF) {
+            out += static_cast<char>(*code >> 8);
+            out += static_cast<char>(*code & 0xFF);
+        } else {
+            out += static_cast<char>(*code);
+        }
+        at += length;
+    }
 }
 
 void Encoder::finish(std::string& out)

@@ -57,9 +57,6 @@ struct InvalidByte {
 class Decoder {
 public:
     explicit Decoder(Encoding from);
-    ~Decoder();
-    Decoder(const Decoder&) = delete;
-    Decoder& operator=(const Decoder&) = delete;
 
     // Appends the UTF-8 of `bytes` to `out`, or only checks them when `out`
     // is null. False once a byte was invalid; nothing after it is taken.
@@ -74,7 +71,6 @@ private:
     void fail(std::string_view bytes, std::size_t at);
 
     Encoding from_;
-    void* iconv_ = nullptr;
     std::uint64_t offset_ = 0; // of the next byte fed
     LineCounter lines_;
     std::optional<InvalidByte> invalid_;
@@ -84,7 +80,7 @@ private:
     unsigned char high_ = 0xBF;
     std::uint64_t sequenceOffset_ = 0; // its lead byte
     unsigned char sequenceLead_ = 0;
-    std::string pending_; // CP932: a character cut off at the end of a piece
+    std::string pending_; // CP932: a lead byte cut off at the end of a piece
 };
 
 // Turns UTF-8 text, fed in pieces of any size, into the output encoding.
@@ -93,9 +89,6 @@ private:
 class Encoder {
 public:
     explicit Encoder(Encoding to);
-    ~Encoder();
-    Encoder(const Encoder&) = delete;
-    Encoder& operator=(const Encoder&) = delete;
 
     void encode(std::string_view utf8, std::string& out);
     // The text has ended: a character still incomplete becomes "?".
@@ -104,8 +97,8 @@ public:
     std::size_t replaced() const noexcept { return replaced_; }
 
 private:
-    void* iconv_ = nullptr; // nothing when the output is UTF-8
-    std::string pending_;
+    bool cp932_;          // UTF-8 is passed on as it is
+    std::string pending_; // a character cut off at the end of a piece
     std::size_t replaced_ = 0;
 };
 

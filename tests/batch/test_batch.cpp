@@ -1,5 +1,6 @@
 #include "batch/batch_row.h"
 #include "batch/command_line.h"
+#include "batch/cp932.h"
 #include "batch/csv.h"
 #include "batch/encoding.h"
 #include "batch/input.h"
@@ -23,6 +24,11 @@
 
 #include <sstream>
 #include <thread>
+
+#if __has_include(<iconv.h>)
+#include <iconv.h>
+#define KANDELO_SYSTEM_ICONV 1
+#endif
 
 using namespace kandelo;
 
@@ -152,6 +158,7 @@ private slots:
     void standardUnitsMatchTheWindow_data();
     void standardUnitsMatchTheWindow();
     void itsOwnResultReadBack();
+    void cp932AsTheSystemConvertsIt();
 };
 
 void TestBatch::cleanup()
@@ -977,6 +984,63 @@ void TestBatch::itsOwnResultReadBack()
     QCOMPARE(out[2], firstOut[2]); // the hand-written cell made anew
     // Read back once more, the result is the same.
     QCOMPARE(run({"--batch", "-", "--encoding", "utf-8"}, second.out).out, second.out);
+}
+
+// The program's own CP932 reads and writes every character as the system's
+// converter (glibc's iconv) does, so that the batch's bytes are the same on
+// a system without it.
+void TestBatch::cp932AsTheSystemConvertsIt()
+{
+#ifdef KANDELO_SYSTEM_ICONV
+    const auto convert = [](const char* to, const char* from, std::string_view in) -> std::optional<std::string> {
+        const iconv_t handle = iconv_open(to, from);
+        std::string input(in);
+        char* source = input.data();
+        std::size_t sourceLeft = input.size();
+        char buffer[16];
+        char* target = buffer;
+        std::size_t targetLeft = sizeof buffer;
+        const std::size_t result = iconv(handle, &source, &sourceLeft, &target, &targetLeft);
+        iconv_close(handle);
+        if (result == std::size_t(-1) || sourceLeft != 0)
+            return std::nullopt;
+        return std::string(buffer, std::size_t(target - buffer));
+    };
+    const auto utf32 = [](char32_t c) { return std::string(reinterpret_cast<const char*>(&c), 4); };
+    int codes = 0;
+    for (int lead = 0; lead < 0x100; ++lead) {
+        for (int trail = 0; trail < 0x100; ++trail) {
+            const char pair[2] = {char(lead), char(trail)};
+            const auto system = convert("UTF-32LE", "CP932", {pair, 2});
+            const auto own = batch::cp932::doubleByte((unsigned char)lead, (unsigned char)trail);
+            const bool sameCharacter = system && system->size() == 4 && own && utf32(*own) == *system;
+            // Two bytes that are two characters (ASCII, katakana) are none of the table's.
+            const bool twoSingles = system && system->size() == 8;
+            QVERIFY2(sameCharacter || (!own && (!system || twoSingles)),
+                qPrintable(QStringLiteral("%1 %2").arg(lead, 2, 16).arg(trail, 2, 16)));
+            codes += own ? 1 : 0;
+        }
+        const char single = char(lead);
+        const auto system = convert("UTF-32LE", "CP932", {&single, 1});
+        const auto own = batch::cp932::singleByte((unsigned char)lead);
+        QCOMPARE(own.has_value(), system.has_value());
+        if (own)
+            QCOMPARE(utf32(*own), *system);
+    }
+    QVERIFY(codes > 9000);
+    for (char32_t c = 0; c <= 0xFFFF; ++c) {
+        if (c >= 0xD800 && c < 0xE000)
+            continue;
+        const auto system = convert("CP932", "UTF-32LE", utf32(c));
+        const auto own = batch::cp932::codeOf(c);
+        std::optional<std::string> ownBytes;
+        if (own)
+            ownBytes = *own > 0xFF ? std::string{char(*own >> 8), char(*own & 0xFF)} : std::string(1, char(*own));
+        QVERIFY2(ownBytes == system, qPrintable(QStringLiteral("U+%1").arg(uint(c), 4, 16, QChar(u'0'))));
+    }
+#else
+    QSKIP("no iconv on this system to compare with; the table was made with glibc's");
+#endif
 }
 
 QTEST_MAIN(TestBatch)
