@@ -52,10 +52,12 @@ void KeyHolder::handOver(QWidget* window)
         QWidget* receiver = target ? target->focusWidget() : nullptr;
         if (!receiver)
             return;
-        QKeyEvent press(QEvent::KeyPress, key.key, key.modifiers, key.text);
+        QKeyEvent press(QEvent::KeyPress, key.key, key.modifiers, key.nativeScanCode, key.nativeVirtualKey,
+            key.nativeModifiers, key.text);
         QCoreApplication::sendEvent(receiver, &press);
         if (QWidget* released = target ? target->focusWidget() : nullptr) {
-            QKeyEvent release(QEvent::KeyRelease, key.key, key.modifiers, key.text);
+            QKeyEvent release(QEvent::KeyRelease, key.key, key.modifiers, key.nativeScanCode, key.nativeVirtualKey,
+                key.nativeModifiers, key.text);
             QCoreApplication::sendEvent(released, &release);
         }
     }
@@ -78,7 +80,8 @@ bool KeyHolder::eventFilter(QObject* watched, QEvent* event)
         return false;
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        keys_.push_back({key->key(), key->modifiers(), key->text()});
+        keys_.push_back({key->key(), key->modifiers(), key->text(), key->nativeScanCode(), key->nativeVirtualKey(),
+            key->nativeModifiers()});
         keepKeysForNext();
     }
     return true;

@@ -42,6 +42,9 @@ private:
         int key;
         Qt::KeyboardModifiers modifiers;
         QString text;
+        quint32 nativeScanCode; // as the system gave them, for rules that read them
+        quint32 nativeVirtualKey;
+        quint32 nativeModifiers;
     };
 
     bool isKept(QObject* watched) const;

@@ -9,8 +9,11 @@ namespace kandelo::input {
 int virtualKeyOf(const QKeyEvent& event)
 {
 #ifdef Q_OS_WIN
-    return static_cast<int>(event.nativeVirtualKey());
-#else
+    // Windows' own code of the key; an event made by a program has none, and
+    // is read by its key as elsewhere.
+    if (event.nativeVirtualKey() != 0)
+        return static_cast<int>(event.nativeVirtualKey());
+#endif
     const bool keypad = event.modifiers().testFlag(Qt::KeypadModifier);
     const int key = event.key();
     if (key >= Qt::Key_0 && key <= Qt::Key_9)
@@ -30,7 +33,6 @@ int virtualKeyOf(const QKeyEvent& event)
     default:
         return 0;
     }
-#endif
 }
 
 } // namespace kandelo::input
