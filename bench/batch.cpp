@@ -1,7 +1,7 @@
 // Throughput and memory of the command-line batch over a generated file of a
 // million full sizing rows. Memory is read before and after: it must not grow
 // with the file, which is read and written as a stream.
-#include "batch/command_line.h"
+#include "batch/io/command_line.h"
 
 #include <chrono>
 #include <cstdio>

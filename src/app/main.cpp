@@ -1,6 +1,7 @@
 #include "app/app.h"
 #include "app/qt_translation.h"
-#include "batch/command_line.h"
+#include "batch/io/command_line.h"
+#include "batch/options.h"
 #include "forms/ui/font.h"
 #include "forms/ui/message_box.h"
 #include "program/version.h"
@@ -14,7 +15,7 @@
 int main(int argc, char* argv[])
 {
     // The command line needs no display: no application object is made for it.
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const std::vector<std::string> arguments = kandelo::batch::commandLineArguments(argc, argv);
     if (kandelo::batch::wantsCommandLine(arguments))
         return kandelo::batch::runCommandLine(arguments, std::cin, std::cout, std::cerr);
 
@@ -24,6 +25,7 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     // Every text of the program, its message boxes included, is Japanese: one
     // Gothic face throughout, so no other face is loaded first.
+    kandelo::forms::loadCarriedFont();
     QApplication::setFont(kandelo::forms::gothicFont(12));
     kandelo::app::installQtJapanese(application);
 

@@ -8,7 +8,6 @@
 #include "batch/messages.h"
 #include "batch/options.h"
 #include "batch/output.h"
-#include "batch/progress.h"
 
 #include <algorithm>
 

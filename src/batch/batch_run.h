@@ -10,8 +10,15 @@ namespace kandelo::batch {
 
 class ByteSink;
 class ByteSource;
-class Progress;
 struct Options;
+
+// Told how far a run has come.
+class Progress {
+public:
+    virtual ~Progress() = default;
+    virtual void row(std::size_t rows) = 0;
+    virtual void done(std::size_t rows) = 0;
+};
 
 struct RunSummary {
     std::size_t rows = 0;

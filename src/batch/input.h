@@ -1,9 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <iosfwd>
-#include <memory>
-#include <string>
 
 // The input of the batch, read through more than once: once to judge it whole
 // (its encoding, its quotes), then again to compute it.
@@ -18,16 +15,5 @@ public:
     // Starts again from the first byte.
     virtual void rewind() = 0;
 };
-
-// What is kept in memory of an input that can be read only once; the rest
-// goes to an anonymous temporary file.
-inline constexpr std::size_t SpoolMemoryBound = 4 << 20;
-
-// The input named on the command line: "-" is standard input. A regular file
-// is read again from where it started; anything else (a pipe, a terminal, a
-// device, a process substitution) is kept as it is read the first time, in
-// memory up to SpoolMemoryBound and in an anonymous temporary file beyond it,
-// so memory stays flat whatever its size. Raises BatchError.
-std::unique_ptr<ByteSource> openInput(const std::string& name, std::istream& standardInput);
 
 } // namespace kandelo::batch

@@ -2,20 +2,9 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 namespace kandelo::batch {
-
-Language languageOfEnvironment()
-{
-    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const char* value = std::getenv(variable);
-        if (value && *value)
-            return std::string_view(value).substr(0, 2) == "ja" ? Language::Japanese : Language::English;
-    }
-    return Language::English;
-}
 
 namespace message {
 
@@ -51,8 +40,10 @@ Text reason(int error)
         return {"アクセスが許可されていません", std::strerror(error)};
     case ENOSPC:
         return {"ディスクに空きがありません", "No space left on device"};
+#ifdef EDQUOT // POSIX's, unknown to Windows
     case EDQUOT:
         return {"ディスクの割り当てを超えました", "Disk quota exceeded"};
+#endif
     case EFBIG:
         return {"ファイルが大きすぎます", "File too large"};
     case EISDIR:

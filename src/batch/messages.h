@@ -13,10 +13,6 @@ namespace kandelo::batch {
 
 enum class Language { Japanese, English };
 
-// The language of messages: LC_ALL, LC_MESSAGES or LANG, the first one set,
-// as the C library takes them; "ja…" is Japanese.
-Language languageOfEnvironment();
-
 // One message, in both languages.
 struct Text {
     std::string japanese;

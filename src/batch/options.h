@@ -6,10 +6,9 @@
 #include <string>
 #include <vector>
 
-// The program's command line, read as QCommandLineParser reads one:
-// --batch=IN and --batch IN, -oOUT, -o=OUT and -o OUT, "--" ends the options.
-// Any other argument is a usage error, but Qt's own options for the screens
-// (-platform NAME, -style NAME, -reverse, ...), which the screens take.
+// What the program's command line asks for. Qt's own options for the
+// screens (-platform NAME, -style NAME, -reverse, ...) are the screens'; the
+// rest is read by QCommandLineParser (batch/io/arguments.h).
 
 namespace kandelo::batch {
 
@@ -30,8 +29,11 @@ struct Invocation {
 // only Qt's own options with their values: then the screens open.
 bool wantsCommandLine(const std::vector<std::string>& arguments);
 
-// Reads the arguments. Raises BatchError for a usage error: an unknown option,
-// an argument that is no option, an option without its value or given twice.
-Invocation parseArguments(const std::vector<std::string>& arguments);
+// The arguments without Qt's own options and their values.
+std::vector<std::string> withoutQtOptions(const std::vector<std::string>& arguments);
+
+// The encoding a command line names, of the result or of the input. Raises
+// BatchError for a name of none.
+Encoding encodingValue(const std::string& name, bool forInput);
 
 } // namespace kandelo::batch

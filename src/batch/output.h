@@ -1,8 +1,6 @@
 #pragma once
 
 #include <iosfwd>
-#include <memory>
-#include <string>
 #include <string_view>
 
 // Where the batch writes its result. Every write is checked; a failure raises
@@ -32,17 +30,5 @@ public:
 private:
     std::ostream& stream_;
 };
-
-// The file OUT of -o, written as a careful tool writes it:
-// - a regular file (or a new one) is replaced only once the result is
-//   complete: the result goes to a temporary file beside it, which is synced
-//   and then renamed over it. An existing file keeps its permissions; a new
-//   one gets 0666 less the umask. A symbolic link is followed and its target
-//   replaced. An existing file that is not writable is refused.
-// - anything else that exists (a device, a FIFO, /dev/stdout on a terminal or
-//   a pipe) is written directly.
-// SIGINT, SIGTERM and SIGHUP while the temporary file exists remove it, and
-// the program then ends by the signal as it would have.
-std::unique_ptr<ByteSink> openOutputFile(const std::string& path);
 
 } // namespace kandelo::batch

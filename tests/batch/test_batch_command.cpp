@@ -1,5 +1,5 @@
-// The command line as a separate process, as a shell runs it: its standard
-// streams, files of other kinds, signals and limits.
+// The command line as a separate process: its standard streams, and, where a
+// shell runs it on a POSIX system, files of other kinds, signals and limits.
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -8,6 +8,10 @@
 #include <QtTest>
 
 #include <csignal>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -19,19 +23,19 @@ struct Finished {
     QByteArray err;
 };
 
-// Runs a line of bash with $KANDELO set, without any display.
-Finished shell(const QString& line, const QString& folder, const QStringList& environment = {})
+// An environment without any display, and without a language but the given one.
+QProcessEnvironment environmentWith(const QStringList& variables)
 {
-    QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_MESSAGES", "LANG"})
         env.remove(QString::fromLatin1(display));
-    env.insert(QStringLiteral("KANDELO"), Kandelo);
-    for (const QString& variable : environment)
+    for (const QString& variable : variables)
         env.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
-    process.setProcessEnvironment(env);
-    process.setWorkingDirectory(folder);
-    process.start(QStringLiteral("bash"), {QStringLiteral("-c"), line});
+    return env;
+}
+
+Finished finish(QProcess& process)
+{
     Finished finished;
     if (!process.waitForFinished(120000))
         return finished;
@@ -40,6 +44,33 @@ Finished shell(const QString& line, const QString& folder, const QStringList& en
     finished.err = process.readAllStandardError();
     return finished;
 }
+
+// Runs the program with the arguments, standard input taken from `input`.
+Finished program(const QStringList& arguments, const QString& folder, const QByteArray& input = {},
+    const QStringList& environment = {})
+{
+    QProcess process;
+    process.setProcessEnvironment(environmentWith(environment));
+    process.setWorkingDirectory(folder);
+    process.start(Kandelo, arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    return finish(process);
+}
+
+#ifdef Q_OS_UNIX
+// Runs a line of bash with $KANDELO set.
+Finished shell(const QString& line, const QString& folder, const QStringList& environment = {})
+{
+    QProcess process;
+    QProcessEnvironment env = environmentWith(environment);
+    env.insert(QStringLiteral("KANDELO"), Kandelo);
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(folder);
+    process.start(QStringLiteral("bash"), {QStringLiteral("-c"), line});
+    return finish(process);
+}
+#endif
 
 void writeFile(const QString& path, const QByteArray& bytes)
 {
@@ -77,8 +108,11 @@ private slots:
     void failedWritesAreErrors();
     void mistypedCommandsNeedNoDisplay_data();
     void mistypedCommandsNeedNoDisplay();
+    void bytesWrittenAsTheyAre();
     void inputsReadOnlyOnce_data();
     void inputsReadOnlyOnce();
+    void inputsReadOnlyOnceOnPosixSystems_data();
+    void inputsReadOnlyOnceOnPosixSystems();
     void interruptedRunLeavesNothing_data();
     void interruptedRunLeavesNothing();
     void failingWhileWritingKeepsTheOldFile();
@@ -108,60 +142,76 @@ void TestBatchCommand::failedWritesAreErrors_data()
 
 void TestBatchCommand::failedWritesAreErrors()
 {
+#ifdef Q_OS_UNIX
     QFETCH(QString, line);
     QFETCH(QString, message);
     const Finished run = shell(line, folder_.path());
     QCOMPARE(run.status, 2);
     QCOMPARE(QString::fromUtf8(run.err), message);
+#else
+    QSKIP("a full device and closed descriptors are made by a POSIX shell");
+#endif
 }
 
 void TestBatchCommand::mistypedCommandsNeedNoDisplay_data()
 {
-    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QStringList>("environment");
     QTest::addColumn<QString>("message");
-    QTest::newRow("a file alone") << "readings.csv" << QStringList{}
+    QTest::newRow("a file alone") << QStringList{"readings.csv"} << QStringList{}
         << "kandelo: unexpected argument readings.csv (the input file goes after --batch; see kandelo --help)\n";
-    QTest::newRow("-x") << "-x" << QStringList{} << "kandelo: unknown option -x (see kandelo --help)\n";
-    QTest::newRow("-batch") << "-batch in.csv" << QStringList{} << "kandelo: unknown option -batch (see kandelo --help)\n";
-    QTest::newRow("in Japanese") << "-v" << QStringList{"LANG=ja_JP.UTF-8"} << "kandelo: 不明なオプションです：-v（kandelo --help を参照）\n";
-    QTest::newRow("LC_ALL first") << "-v" << QStringList{"LANG=ja_JP.UTF-8", "LC_ALL=C"} << "kandelo: unknown option -v (see kandelo --help)\n";
+    QTest::newRow("-x") << QStringList{"-x"} << QStringList{} << "kandelo: unknown option -x (see kandelo --help)\n";
+    QTest::newRow("-batch") << QStringList{"-batch", "in.csv"} << QStringList{} << "kandelo: unknown option -batch (see kandelo --help)\n";
+    QTest::newRow("in Japanese") << QStringList{"-v"} << QStringList{"LANG=ja_JP.UTF-8"} << "kandelo: 不明なオプションです：-v（kandelo --help を参照）\n";
+    QTest::newRow("LC_ALL first") << QStringList{"-v"} << QStringList{"LANG=ja_JP.UTF-8", "LC_ALL=C"} << "kandelo: unknown option -v (see kandelo --help)\n";
 }
 
 // Without a display, a mistyped command says what is wrong instead of
 // opening (or failing to open) the screens.
 void TestBatchCommand::mistypedCommandsNeedNoDisplay()
 {
-    QFETCH(QString, arguments);
+    QFETCH(QStringList, arguments);
     QFETCH(QStringList, environment);
     QFETCH(QString, message);
-    const Finished run = shell(QStringLiteral("$KANDELO ") + arguments, folder_.path(), environment);
+#ifdef Q_OS_WIN
+    if (!environment.isEmpty())
+        QSKIP("on Windows the language is the user interface's, not the locale's variables");
+#endif
+    const Finished run = program(arguments, folder_.path(), {}, environment);
     QCOMPARE(run.status, 2);
     QCOMPARE(QString::fromUtf8(run.err), message);
     QVERIFY(run.out.isEmpty());
 }
 
-void TestBatchCommand::inputsReadOnlyOnce_data()
+// The result's line breaks are CR LF, as written, on every system: no CR
+// added before LF on the way out, to standard output or to a file.
+void TestBatchCommand::bytesWrittenAsTheyAre()
 {
-    QTest::addColumn<QString>("line");
-    QTest::newRow("standard input from a pipe") << "cat sjis.csv | $KANDELO --batch - --encoding utf-8";
-    QTest::newRow("/dev/stdin on a pipe") << "cat sjis.csv | $KANDELO --batch /dev/stdin --encoding utf-8";
-    QTest::newRow("a process substitution") << "$KANDELO --batch <(cat sjis.csv) --encoding utf-8";
-    QTest::newRow("a named pipe") << "mkfifo pipe && { cat sjis.csv > pipe & } && $KANDELO --batch pipe --encoding utf-8";
-    QTest::newRow("standard input from the file") << "$KANDELO --batch - --encoding utf-8 < sjis.csv";
+    const Finished toStandardOutput = program({"--batch", "in.csv"}, folder_.path());
+    QCOMPARE(toStandardOutput.status, 0);
+    QCOMPARE(toStandardOutput.out.count("\r\n"), 2);
+    QCOMPARE(toStandardOutput.out.count('\r'), 2);
+    QVERIFY(toStandardOutput.out.startsWith("\xEF\xBB\xBFkwh,kvarh,"));
+    QCOMPARE(program({"--batch", "in.csv", "-o", "out.csv"}, folder_.path()).status, 0);
+    QCOMPARE(readAll(folder_.filePath(QStringLiteral("out.csv"))), toStandardOutput.out);
+    const Finished help = program({"--help"}, folder_.path());
+    QCOMPARE(help.status, 0);
+    QCOMPARE(help.out.count('\r'), 0);
 }
 
-// An input that cannot be read twice is kept, and judged whole: a Shift_JIS
-// file whose first 64 KiB are ASCII is still read as Shift_JIS.
-void TestBatchCommand::inputsReadOnlyOnce()
+// A Shift_JIS file whose first 64 KiB are ASCII.
+QByteArray lateShiftJis()
 {
-    QFETCH(QString, line);
     QByteArray csv = "name,kwh,kvarh\r\n";
     while (csv.size() < 70000)
         csv += "customer,1000,484.3\r\n";
     csv += "\x8C\xDA\x8B\x71,1000,484.3\r\n"; // 顧客
-    writeFile(folder_.filePath(QStringLiteral("sjis.csv")), csv);
-    const Finished run = shell(line, folder_.path());
+    return csv;
+}
+
+// The input was judged whole: read as Shift_JIS, every row under its headings.
+void verifyReadWhole(const Finished& run, const QByteArray& csv)
+{
     QCOMPARE(QString::fromUtf8(run.err), QString());
     QCOMPARE(run.status, 0);
     QCOMPARE(run.out.count("\r\n"), csv.count("\r\n"));
@@ -174,12 +224,63 @@ void TestBatchCommand::inputsReadOnlyOnce()
     QCOMPARE(last.count(','), lines.front().count(',') + 1); // the quoted 1,000.00 holds one
 }
 
+void TestBatchCommand::inputsReadOnlyOnce_data()
+{
+    QTest::addColumn<bool>("fromFile");
+    QTest::newRow("standard input from a pipe") << false;
+    QTest::newRow("standard input from the file") << true;
+}
+
+// An input that cannot be read twice is kept, and judged whole: a Shift_JIS
+// file whose first 64 KiB are ASCII is still read as Shift_JIS.
+void TestBatchCommand::inputsReadOnlyOnce()
+{
+    QFETCH(bool, fromFile);
+    const QByteArray csv = lateShiftJis();
+    writeFile(folder_.filePath(QStringLiteral("sjis.csv")), csv);
+    QProcess process;
+    process.setProcessEnvironment(environmentWith({}));
+    process.setWorkingDirectory(folder_.path());
+    if (fromFile)
+        process.setStandardInputFile(folder_.filePath(QStringLiteral("sjis.csv")));
+    process.start(Kandelo, {"--batch", "-", "--encoding", "utf-8"});
+    if (!fromFile) {
+        process.write(csv);
+        process.closeWriteChannel();
+    }
+    verifyReadWhole(finish(process), csv);
+}
+
+void TestBatchCommand::inputsReadOnlyOnceOnPosixSystems_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::newRow("/dev/stdin on a pipe") << "cat sjis.csv | $KANDELO --batch /dev/stdin --encoding utf-8";
+    QTest::newRow("a process substitution") << "$KANDELO --batch <(cat sjis.csv) --encoding utf-8";
+    QTest::newRow("a named pipe") << "mkfifo pipe && { cat sjis.csv > pipe & } && $KANDELO --batch pipe --encoding utf-8";
+}
+
+void TestBatchCommand::inputsReadOnlyOnceOnPosixSystems()
+{
+#ifdef Q_OS_UNIX
+    QFETCH(QString, line);
+    const QByteArray csv = lateShiftJis();
+    writeFile(folder_.filePath(QStringLiteral("sjis.csv")), csv);
+    verifyReadWhole(shell(line, folder_.path()), csv);
+#else
+    QSKIP("/dev/stdin, process substitutions and named pipes are a POSIX shell's");
+#endif
+}
+
 void TestBatchCommand::interruptedRunLeavesNothing_data()
 {
     QTest::addColumn<int>("signal");
+#ifdef Q_OS_WIN
+    QTest::newRow("Ctrl+Break") << int(CTRL_BREAK_EVENT);
+#else
     QTest::newRow("SIGINT") << int(SIGINT);
     QTest::newRow("SIGTERM") << int(SIGTERM);
     QTest::newRow("SIGHUP") << int(SIGHUP);
+#endif
 }
 
 // A signal midway removes the temporary file and ends the program by the
@@ -189,14 +290,45 @@ void TestBatchCommand::interruptedRunLeavesNothing()
     QFETCH(int, signal);
     writeFile(folder_.filePath(QStringLiteral("many.csv")), manyRows(400000));
     writeFile(folder_.filePath(QStringLiteral("out.csv")), "old");
-    // The signal comes once the result has begun to be written.
+#ifdef Q_OS_WIN
+    // A console for the program and the event, where the test runs without one.
+    if (!GetConsoleWindow())
+        AllocConsole();
+    // The program in a process group of its own, so that the event goes to it alone.
+    QProcess process;
+    process.setProcessEnvironment(environmentWith({}));
+    process.setWorkingDirectory(folder_.path());
+    process.setCreateProcessArgumentsModifier(
+        [](QProcess::CreateProcessArguments* arguments) { arguments->flags |= CREATE_NEW_PROCESS_GROUP; });
+    process.start(Kandelo, {"--batch", "many.csv", "-o", "out.csv"});
+    // The event comes once the result's temporary file has begun to be written.
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            const QFileInfoList temporary =
+                QDir(folder_.path()).entryInfoList({QStringLiteral("out.csv.*")}, QDir::Files | QDir::Hidden);
+            return !temporary.isEmpty() && temporary.front().size() > 0;
+        },
+        60000));
+    if (!GenerateConsoleCtrlEvent(DWORD(signal), DWORD(process.processId()))) {
+        process.kill();
+        process.waitForFinished();
+        QSKIP("no console shared with the program to send the event through (Wine's headless console)");
+    }
+    const Finished run = finish(process);
+    QCOMPARE(uint(run.status), uint(STATUS_CONTROL_C_EXIT));
+#else
+    // The signal comes once the result's temporary file is open: named
+    // out.csv.XXXXXX, or, where the system has them, a file without a name
+    // yet in the folder, which Linux shows as "#…" in the process's descriptors.
     // Job control, so that the job in the background takes SIGINT as a program in front does.
     const Finished run = shell(QStringLiteral("set -m; $KANDELO --batch many.csv -o out.csv & pid=$!; "
-                                              "until [ -n \"$(find . -name 'out.csv.*' -size +0)\" ]; do sleep 0.01; done; "
+                                              "for i in $(seq 3000); do ls -l /proc/$pid/fd 2>/dev/null "
+                                              "| grep -qE \"$PWD/(#|out\\.csv\\.)\" && break; sleep 0.01; done; sleep 0.05; "
                                               "kill -%1 $pid; wait $pid")
                                    .arg(signal),
         folder_.path());
     QCOMPARE(run.status, 128 + signal);
+#endif
     QCOMPARE(readAll(folder_.filePath(QStringLiteral("out.csv"))), QByteArray("old"));
     QCOMPARE(QDir(folder_.path()).entryList({QStringLiteral("out.csv*")}, QDir::Files | QDir::Hidden),
         QStringList{"out.csv"});
@@ -206,6 +338,9 @@ void TestBatchCommand::interruptedRunLeavesNothing()
 // the old OUT byte for byte, and no temporary file.
 void TestBatchCommand::failingWhileWritingKeepsTheOldFile()
 {
+#ifndef Q_OS_UNIX
+    QSKIP("a limit of the file size is a POSIX shell's");
+#endif
     writeFile(folder_.filePath(QStringLiteral("many.csv")), manyRows(5000));
     QByteArray old;
     for (int line = 0; line < 100; ++line)
@@ -213,6 +348,7 @@ void TestBatchCommand::failingWhileWritingKeepsTheOldFile()
     writeFile(folder_.filePath(QStringLiteral("out.csv")), old);
     // ulimit -f counts blocks of 1024 bytes: the limit is reached after some
     // hundreds of rows, well after the first write.
+#ifdef Q_OS_UNIX
     const Finished run =
         shell(QStringLiteral("ulimit -f 256; trap '' XFSZ; $KANDELO --batch many.csv -o out.csv"), folder_.path());
     QCOMPARE(run.status, 2);
@@ -223,6 +359,7 @@ void TestBatchCommand::failingWhileWritingKeepsTheOldFile()
     // Without the limit, the same run writes it whole.
     QCOMPARE(shell(QStringLiteral("$KANDELO --batch many.csv -o out.csv"), folder_.path()).status, 0);
     QVERIFY(readAll(folder_.filePath(QStringLiteral("out.csv"))).size() > 256 * 1024);
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestBatchCommand)

@@ -103,6 +103,14 @@ QString poppler(const QString& tool, const QStringList& arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+// poppler's tools read the PDF files back; where there are none (Windows),
+// the test of a PDF's text is skipped, the page's layout being tested on an image.
+#define REQUIRE_POPPLER()                                                                                            \
+    do {                                                                                                             \
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())                                   \
+            QSKIP("no pdftotext (poppler-utils) to read the PDF back");                                             \
+    } while (false)
+
 QString pdfText(const QString& file)
 {
     return poppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
@@ -371,14 +379,17 @@ void TestReportCommands::pdfHoldsTheFiguresAndItsFont()
     QVERIFY(s.messages.texts.isEmpty());
     QVERIFY(QFile::exists(s.desktop->saveAs));
     // Where it went is said, with no box to close.
-    QCOMPARE(s.desktop->told, QStringList{QStringLiteral("PDFを保存しました：") + s.desktop->saveAs});
+    QCOMPARE(s.desktop->told, QStringList{QStringLiteral("PDFを保存しました：") + QDir::toNativeSeparators(s.desktop->saveAs)});
 
     const QString proposed = s.desktop->proposed.value(0);
+#ifndef Q_OS_WIN // there the user's own Documents folder, whatever the home
     QVERIFY(proposed.startsWith(home.folder.filePath(QStringLiteral("Documents/"))));
+#endif
     QVERIFY(proposed.startsWith(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)));
     QVERIFY(proposed.contains(QDate::currentDate().toString(Qt::ISODate)));
     QVERIFY(proposed.endsWith(QStringLiteral(".pdf")));
 
+    REQUIRE_POPPLER();
     const QString text = pdfText(s.desktop->saveAs);
     QVERIFY2(!text.isEmpty(), "pdftotext (poppler-utils) read nothing");
     for (const char* figure : {"100,000.00", "255.10", "39.7", "42.2", "2.53", "12,600", "10,500", "6600"})
@@ -397,6 +408,9 @@ void TestReportCommands::pdfHoldsTheFiguresAndItsFont()
 // whatever folder the program was started in.
 void TestReportCommands::pdfProposedInTheHomeWithoutDocuments()
 {
+#ifdef Q_OS_WIN
+    QSKIP("Windows gives every user a Documents folder of its own, not one in a home folder");
+#endif
     const Home home(false);
     ReportSession s;
     QVERIFY(s.reachPowerFactor("1000", "484.3"));
@@ -482,6 +496,7 @@ void TestReportCommands::printingPaintsTheSamePage()
     QVERIFY(s.reachSizing("100000", "48430", "392", "95"));
     QTest::keyClick(s.scScreen(), Qt::Key_P, Qt::ControlModifier);
     QCOMPARE(s.desktop->printed, 1);
+    REQUIRE_POPPLER();
     const QString text = pdfText(s.desktop->printTo);
     for (const char* figure : {"100,000.00", "39.7", "12,600", "KandeloVer1.2"})
         QVERIFY2(text.contains(QString::fromUtf8(figure)), figure);
@@ -593,6 +608,7 @@ void TestReportCommands::pdfHoldsEveryFigureWhole()
         verifyLayout(layout, writer, length);
         report::paintReportPage(writer, r, pf::TwipPoint{5219.48f, 2719.73f});
     }
+    REQUIRE_POPPLER();
     const QString xml = poppler(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), file, QStringLiteral("-")});
     QVERIFY2(!xml.isEmpty(), "pdftotext (poppler-utils) read nothing");
     struct Word {

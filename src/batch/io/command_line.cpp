@@ -1,14 +1,13 @@
-#include "batch/command_line.h"
+#include "batch/io/command_line.h"
 
 #include "batch/batch_run.h"
 #include "batch/help.h"
-#include "batch/input.h"
+#include "batch/io/arguments.h"
+#include "batch/io/files.h"
+#include "batch/io/interruption.h"
+#include "batch/io/progress.h"
 #include "batch/output.h"
-#include "batch/progress.h"
 #include "program/version.h"
-
-#include <fcntl.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <ostream>
@@ -19,27 +18,11 @@ namespace {
 
 constexpr std::string_view ProgramName = "kandelo";
 
-// A standard descriptor that the caller closed is opened on /dev/null, the
-// wrong way round, so that a file the run opens never takes its number and
-// every use of it fails as it should.
-void keepStandardDescriptorsOpen()
+// Writes text to standard output as the terminal shows it; a failed write is an error.
+void writeOut(std::ostream& out, std::string_view text)
 {
-    for (int descriptor = STDIN_FILENO; descriptor <= STDERR_FILENO; ++descriptor) {
-        if (::fcntl(descriptor, F_GETFD) != -1 || errno != EBADF)
-            continue;
-        const int opened = ::open("/dev/null", descriptor == STDIN_FILENO ? O_WRONLY : O_RDONLY);
-        if (opened >= 0 && opened != descriptor) {
-            ::dup2(opened, descriptor);
-            ::close(opened);
-        }
-    }
-}
-
-void writeAndFlush(std::ostream& out, std::string_view text)
-{
-    StreamOutput output(out);
-    output.write(text);
-    output.commit();
+    if (!writeText(out, text))
+        throw BatchError(message::cannotWriteStandardOutput(errno));
 }
 
 int runBatchCommand(const Options& options, std::istream& in, std::ostream& out, std::ostream& err, Language language)
@@ -48,11 +31,13 @@ int runBatchCommand(const Options& options, std::istream& in, std::ostream& out,
     StreamOutput standardOutput(out);
     ByteSink& output = file ? *file : standardOutput;
     const std::unique_ptr<ByteSource> input = openInput(options.input, in);
-    Progress progress(err);
+    TerminalProgress progress(err);
     const RunSummary summary = runBatch(options, *input, output, &progress);
     output.commit();
     if (summary.replacedCharacters > 0)
-        err << ProgramName << ": " << message::writtenAsQuestionMarks(summary.replacedCharacters).in(language) << '\n';
+        writeText(err,
+            std::string(ProgramName) + ": " + message::writtenAsQuestionMarks(summary.replacedCharacters).in(language)
+                + '\n');
     return summary.anyRefused ? SomeRowsRefused : AllRowsComputed;
 }
 
@@ -61,26 +46,27 @@ int runBatchCommand(const Options& options, std::istream& in, std::ostream& out,
 int runCommandLine(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out, std::ostream& err,
     Language language)
 {
-    keepStandardDescriptorsOpen();
+    prepareStandardStreams();
     try {
         const Invocation invocation = parseArguments(arguments);
         switch (invocation.kind) {
         case Invocation::Kind::Help:
-            writeAndFlush(out, helpText());
+            writeOut(out, helpText());
             return AllRowsComputed;
         case Invocation::Kind::Version:
-            writeAndFlush(out, std::string(ProgramName) + ' ' + std::string(program::Version) + '\n');
+            writeOut(out, std::string(ProgramName) + ' ' + std::string(program::Version) + '\n');
             return AllRowsComputed;
         case Invocation::Kind::Batch:
             break;
         }
         return runBatchCommand(invocation.options, in, out, err, language);
+    } catch (const Interrupted&) {
+        endAsInterrupted();
     } catch (const BatchError& failure) {
-        err << ProgramName << ": " << failure.message().in(language) << '\n';
+        writeText(err, std::string(ProgramName) + ": " + failure.message().in(language) + '\n');
     } catch (const std::exception& failure) {
-        err << ProgramName << ": " << failure.what() << '\n';
+        writeText(err, std::string(ProgramName) + ": " + failure.what() + '\n');
     }
-    err.flush();
     return UsageOrFileError;
 }
 

@@ -1,6 +1,6 @@
-#include "batch/progress.h"
+#include "batch/io/progress.h"
 
-#include <unistd.h>
+#include "batch/io/system.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -8,13 +8,13 @@
 
 namespace kandelo::batch {
 
-Progress::Progress(std::ostream& err)
+TerminalProgress::TerminalProgress(std::ostream& err)
     : err_(err)
-    , shown_(isatty(STDERR_FILENO) == 1)
+    , shown_(standardErrorIsTerminal())
 {
 }
 
-void Progress::row(std::size_t rows)
+void TerminalProgress::row(std::size_t rows)
 {
     if (!shown_ || rows % 1024 != 0)
         return;
@@ -26,18 +26,18 @@ void Progress::row(std::size_t rows)
     show(rows, "");
 }
 
-void Progress::done(std::size_t rows)
+void TerminalProgress::done(std::size_t rows)
 {
     if (printed_)
         show(rows, "\n");
 }
 
 // The line is written whole, so a terminal never shows half of it.
-void Progress::show(std::size_t rows, const char* end)
+void TerminalProgress::show(std::size_t rows, const char* end)
 {
     char line[64];
     const int length = std::snprintf(line, sizeof line, "\r%zu 行 / rows%s", rows, end);
-    err_.write(line, std::min<std::streamsize>(length, sizeof line - 1)).flush();
+    writeText(err_, std::string_view(line, static_cast<std::size_t>(std::min<int>(length, sizeof line - 1))));
 }
 
 } // namespace kandelo::batch

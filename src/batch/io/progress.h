@@ -1,5 +1,7 @@
 #pragma once
 
+#include "batch/batch_run.h"
+
 #include <chrono>
 #include <cstddef>
 #include <iosfwd>
@@ -8,12 +10,12 @@ namespace kandelo::batch {
 
 // A line on standard error that counts the rows, for a run that takes longer
 // than a second on a terminal.
-class Progress {
+class TerminalProgress final : public Progress {
 public:
-    explicit Progress(std::ostream& err);
+    explicit TerminalProgress(std::ostream& err);
 
-    void row(std::size_t rows);
-    void done(std::size_t rows);
+    void row(std::size_t rows) override;
+    void done(std::size_t rows) override;
 
 private:
     using Clock = std::chrono::steady_clock;

@@ -1,5 +1,8 @@
 #include "forms/ui/font.h"
 
+#include <QCoreApplication>
+#include <QFile>
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace kandelo::forms {
@@ -7,6 +10,11 @@ namespace kandelo::forms {
 QFont gothicFont(qreal pointSize, bool bold)
 {
     static const QStringList families{
+#ifdef Q_OS_WIN
+        // Every Japanese Windows has the design font itself.
+        QStringLiteral("MS PGothic"),
+        QStringLiteral("ＭＳ Ｐゴシック"),
+#endif
         QStringLiteral("IPAPGothic"),
         QStringLiteral("IPAexGothic"),
         QStringLiteral("MS PGothic"),
@@ -26,6 +34,14 @@ QFont gothicFont(qreal pointSize, bool bold)
     // in the glyphs that is hard to see at these sizes.
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
+}
+
+void loadCarriedFont()
+{
+    const QString carried = QCoreApplication::applicationDirPath() + QStringLiteral("/fonts/ipagp.ttf");
+    if (!QFile::exists(carried) || QFontDatabase::families().contains(QStringLiteral("MS PGothic")))
+        return;
+    QFontDatabase::addApplicationFont(carried);
 }
 
 } // namespace kandelo::forms
