@@ -71,6 +71,7 @@ int main(int argc, char* argv[])
 
     // As the program's main does.
     QApplication::setQuitOnLastWindowClosed(false);
+    kandelo::forms::loadCarriedFont();
     QApplication::setFont(kandelo::forms::gothicFont(12));
     kandelo::app::installQtJapanese(application);
     kandelo::forms::ModalMessageBox messageBox(QString::fromUtf8(kandelo::program::ApplicationTitle));
