@@ -2,10 +2,9 @@
 // screen's load with its capacitance table, and the rounding by magnitude.
 // Run: bench_calc (QBENCHMARK's usual options apply, e.g. -iterations).
 
+#include "calculation/steps.h"
 #include "pf/dial_geometry.h"
-#include "pf/pf_calc.h"
 #include "sc/round_by_magnitude.h"
-#include "sc/sizing_calc.h"
 
 #include <QtTest>
 
@@ -17,23 +16,29 @@ class BenchCalc : public QObject {
 private slots:
     void powerFactorScreen()
     {
+        program::Calculation figures;
+        figures.intKwh = 1000;
+        figures.intKvarh = 484.3;
         QBENCHMARK
         {
-            const pf::PfScreen screen = pf::computePfScreen(1000, 484.3);
-            const pf::TwipPoint tip = pf::needleTip(screen.intPf, 484.3);
-            QVERIFY(tip.x > 0);
+            const pf::PfScreen screen = calculation::powerFactor(figures);
+            const pf::TwipPoint tip = pf::needleTip(figures.intPf, figures.intKvarh);
+            QVERIFY(tip.x > 0 && !screen.lblPf.empty());
         }
     }
 
     void sizingWithCapacitanceTable()
     {
-        const program::SharedFigures figures{100000, 48430, 392, 90.00078044965157, 95};
-        sc::SizingState state;
+        program::Calculation figures;
+        figures.intKwh = 100000;
+        figures.intKvarh = 48430;
+        figures.intHours = 392;
+        figures.intPf = 90.00078044965157;
+        figures.intTargetPf = 95;
         QBENCHMARK
         {
-            sc::LoadTexts texts;
-            sc::computeSizing(figures, "90.00", sc::ReactorSixCaption, true, state, texts);
-            QVERIFY(texts.table.has_value());
+            const sc::SizingLoad load = calculation::sizing(figures, "90.00", sc::ReactorSixCaption, true);
+            QVERIFY(load.texts.table.has_value());
         }
     }
 

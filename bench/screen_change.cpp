@@ -98,7 +98,7 @@ int main(int argc, char* argv[])
     for (int i = 0; i < rounds; ++i) {
         enter("1000");
         control<QAbstractButton>(dialog(), "OKButton")->click();
-        waitUntil([&] { return app.strInputMode == kandelo::program::InputMode::Kvarh && dialog(); });
+        waitUntil([&] { return app.calculation.strInputMode == kandelo::program::InputMode::Kvarh && dialog(); });
         enter("484.3");
         toPf.push_back(timedOk("frmPf"));
 
@@ -107,7 +107,7 @@ int main(int argc, char* argv[])
         control<QAbstractButton>(pf, "cmdImprove")->click();
         enter("392");
         control<QAbstractButton>(dialog(), "OKButton")->click();
-        waitUntil([&] { return app.strInputMode == kandelo::program::InputMode::TargetPf && dialog(); });
+        waitUntil([&] { return app.calculation.strInputMode == kandelo::program::InputMode::TargetPf && dialog(); });
         enter("95");
         toSc.push_back(timedOk("frmSc"));
 

@@ -56,9 +56,24 @@ report::ReportCommands& App::reportCommands()
     return *reportCommands_;
 }
 
+void App::showInputDialog()
+{
+    frmInputBox().show();
+}
+
 void App::armInputTimer()
 {
     frmTimer().armInput();
+}
+
+void App::showPowerFactorScreen()
+{
+    frmPf().show();
+}
+
+void App::unloadPowerFactorScreen()
+{
+    frmPf().unload();
 }
 
 void App::armPfImproveTimer()
@@ -66,17 +81,29 @@ void App::armPfImproveTimer()
     frmTimer().armPfImprove();
 }
 
+QString App::powerFactorCaption() const
+{
+    return frmPf_ ? frmPf_->lblPfCaption() : QString();
+}
+
+void App::showSizingScreen()
+{
+    frmSc().show();
+}
+
 void App::Main()
 {
-    // A new calculation: nothing typed for the last customer stays.
-    if (frmSc_)
-        frmSc_->forgetSelectionInputs();
     app::Main(*this);
 }
 
 void App::addResultCommands(QWidget* window)
 {
     reportCommands().install(window);
+}
+
+const program::Calculation& App::figures() const
+{
+    return calculation;
 }
 
 const pf::PfScreen* App::powerFactor() const

@@ -6,6 +6,16 @@
 #include <functional>
 #include <memory>
 
+namespace kandelo::input {
+class FrmInputBox;
+}
+namespace kandelo::pf {
+class FrmPf;
+}
+namespace kandelo::sc {
+class FrmSc;
+}
+
 namespace kandelo::app {
 
 class FrmTimer;
@@ -25,18 +35,25 @@ public:
     explicit App(forms::MessageBoxService& messageBox, InputBoxFactory inputBoxFactory = {}, ScFactory scFactory = {});
     ~App() override;
 
-    input::FrmInputBox& frmInputBox() override;
-    pf::FrmPf& frmPf() override;
-    sc::FrmSc& frmSc() override;
+    // The single instance of each form, created at its first reference.
+    input::FrmInputBox& frmInputBox();
+    pf::FrmPf& frmPf();
+    sc::FrmSc& frmSc();
     FrmTimer& frmTimer();
     // Copy, PDF and print of the result screens, made when first wanted.
     report::ReportCommands& reportCommands();
 
+    void showInputDialog() override;
     void armInputTimer() override;
+    void showPowerFactorScreen() override;
+    void unloadPowerFactorScreen() override;
     void armPfImproveTimer() override;
+    QString powerFactorCaption() const override;
+    void showSizingScreen() override;
     void Main() override;
     void addResultCommands(QWidget* window) override;
 
+    const program::Calculation& figures() const override;
     const pf::PfScreen* powerFactor() const override;
     const sc::SizingResult* sizing() const override;
     QDateTime calculatedAt() const override;

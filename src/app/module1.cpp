@@ -1,6 +1,7 @@
 #include "app/module1.h"
 
 #include "app/app.h"
+#include "calculation/steps.h"
 #include "forms/ui/message_box.h"
 #include "input/ui/frminputbox.h"
 #include "program/messages.h"
@@ -10,7 +11,7 @@ namespace kandelo::app {
 void Main(App& app)
 {
     try {
-        app.strInputMode = program::InputMode::Kwh;
+        calculation::start(app.calculation);
         app.frmInputBox().show();
     } catch (...) {
         app.messageBox().show(QString::fromUtf8(program::message::Failure));

@@ -1,18 +1,13 @@
 #include "batch/batch_row.h"
 
 #include "batch/headings.h"
+#include "calculation/steps.h"
 #include "core/blanks.h"
 #include "core/plain_number.h"
-#include "input/input_rules.h"
 #include "pf/pf_calc.h"
-#include "program/captions.h"
 #include "program/messages.h"
 #include "sc/capacitance_calc.h"
 #include "sc/captions.h"
-#include "sc/sizing_calc.h"
-#include "sc/unit_selection.h"
-
-#include <array>
 
 namespace kandelo::batch {
 
@@ -46,9 +41,10 @@ RowResult computeRow(const Readings& readings)
     RowResult result;
     result.cells.resize(ColumnCount);
     std::vector<std::string> problems;
-    sc::SelectionInputs inputs;
-    inputs.contractKw = readings.contractKw;
-    inputs.unitPrice = readings.unitPrice;
+    calculation::Calculation c;
+    calculation::start(c);
+    c.selection.contractKw = readings.contractKw;
+    c.selection.unitPrice = readings.unitPrice;
     // Every problem with the row in its error column: the screens' refusal,
     // then what is wrong with the contract demand or the unit price, which
     // takes away only the saving.
@@ -64,17 +60,15 @@ RowResult computeRow(const Readings& readings)
     };
     const auto refuse = [&](std::string_view message) {
         problems.emplace_back(message);
-        return finish(sc::selectUnits({}, 0, sc::ReactorSixCaption, inputs));
+        return finish(calculation::units(c, {}, sc::ReactorSixCaption));
     };
 
-    const auto kwh = input::checkOkEntry(readings.kwh, program::InputMode::Kwh, 0);
-    if (kwh.refusal)
-        return refuse(*kwh.refusal);
-    const auto kvarh = input::checkOkEntry(readings.kvarh, program::InputMode::Kvarh, 0);
-    if (kvarh.refusal)
-        return refuse(*kvarh.refusal);
-
-    const pf::PfScreen screen = pf::computePfScreen(kwh.value, kvarh.value);
+    // The road of the screens: the two energies, the power factor, and with
+    // hours and a target the improvement, the sizing and the units.
+    for (const std::string& energy : {readings.kwh, readings.kvarh})
+        if (const auto entry = calculation::enterFigure(c, energy); entry.refusal)
+            return refuse(*entry.refusal);
+    const pf::PfScreen screen = calculation::powerFactor(c);
     result.cells[Kwh] = screen.lblKwh;
     result.cells[Kvarh] = screen.lblKvarh;
     result.cells[Pf] = screen.lblPf;
@@ -83,25 +77,17 @@ RowResult computeRow(const Readings& readings)
         result.cells[Note] = pf::CommentCaption;
 
     if (readings.hours.empty() && readings.target.empty())
-        return finish(sc::selectUnits({}, 0, sc::ReactorSixCaption, inputs));
-    if (screen.phase == pf::Phase::Lead)
-        return refuse(program::message::LeadingRefusal);
-    const auto hours = input::checkOkEntry(readings.hours, program::InputMode::Hours, screen.intPf);
-    if (hours.refusal)
-        return refuse(*hours.refusal);
-    const auto target = input::checkOkEntry(readings.target, program::InputMode::TargetPf, screen.intPf);
-    if (target.refusal)
-        return refuse(*target.refusal);
+        return finish(calculation::units(c, {}, sc::ReactorSixCaption));
+    if (const auto refusal = calculation::askImprovement(c))
+        return refuse(*refusal);
+    calculation::startImprovement(c);
+    for (const std::string& figure : {readings.hours, readings.target})
+        if (const auto entry = calculation::enterFigure(c, figure); entry.refusal)
+            return refuse(*entry.refusal);
 
-    const program::SharedFigures figures{kwh.value, kvarh.value, hours.value, screen.intPf, target.value};
-    sc::SizingState state;
-    sc::LoadTexts texts;
-    bool failed = false;
-    try {
-        sc::computeSizing(figures, screen.lblPf, sc::ReactorSixCaption, true, state, texts);
-    } catch (...) {
-        failed = true;
-    }
+    // As the sizing screen opens: the reactor at 6 %, the capacitance for the capacitor alone.
+    const sc::SizingLoad sizing = calculation::sizing(c, screen.lblPf, sc::ReactorSixCaption, true);
+    const sc::LoadTexts& texts = sizing.texts;
     setIfProduced(result.cells, Hours, texts.lblHours);
     setIfProduced(result.cells, Kw, texts.lblKw);
     setIfProduced(result.cells, Kvar, texts.lblLagKvar);
@@ -117,11 +103,11 @@ RowResult computeRow(const Readings& readings)
             for (const std::string& row : list) // without the blanks that right-align it in its list
                 result.cells[column++] = core::trimmedBlanks(row);
     }
-    if (failed)
+    if (sizing.failure)
         return refuse(program::message::Failure);
 
     // The standard units, and with the contract and its unit price the saving.
-    const sc::UnitSelection selection = sc::selectUnits(texts, screen.intPf, sc::ReactorSixCaption, inputs);
+    const sc::UnitSelection selection = calculation::units(c, texts, sc::ReactorSixCaption);
     for (std::size_t at = 0; at < selection.frequencies.size(); ++at) {
         const sc::FrequencySelection& chosen = selection.frequencies[at];
         const std::size_t first = at == 0 ? UnitTotal50 : UnitTotal60;

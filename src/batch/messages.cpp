@@ -208,6 +208,11 @@ Text sameFigureTwice(const Text& figure, std::size_t firstColumn, std::string_vi
             + str(secondHeading) + ") both name the " + figure.english};
 }
 
+Text outOfMemory()
+{
+    return {"メモリーが足りないため、計算を止めました", "out of memory: the run stopped"};
+}
+
 Text writtenAsQuestionMarks(std::size_t characters)
 {
     return {number(characters) + " 文字は CP932 にないため「?」として書きました",

@@ -64,6 +64,9 @@ Text noReactiveEnergyColumn();
 Text sameFigureTwice(const Text& figure, std::size_t firstColumn, std::string_view firstHeading,
     std::size_t secondColumn, std::string_view secondHeading);
 
+// A fault that is no row's: memory ran out.
+Text outOfMemory();
+
 // Told once at the end of a run whose result was written in CP932.
 Text writtenAsQuestionMarks(std::size_t characters);
 

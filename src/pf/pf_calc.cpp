@@ -22,14 +22,13 @@ double powerFactor(double kwh, double kvarh)
     return kwh / root * 100;
 }
 
-PfScreen computePfScreen(double kwh, double kvarh)
+PfScreen computePfScreen(double kwh, double kvarh, double intPf)
 {
     PfScreen screen;
-    screen.intPf = powerFactor(kwh, kvarh);
     screen.lblKwh = core::formatNumber(kwh, "##,##0.00");
     screen.lblKvarh = core::formatNumber(kvarh, "##,##0.00");
-    screen.lblPf = core::formatNumber(screen.intPf, "0.00");
-    screen.commentVisible = screen.intPf >= 99.5;
+    screen.lblPf = core::formatNumber(intPf, "0.00");
+    screen.commentVisible = intPf >= 99.5;
     if (kvarh < 0) {
         screen.phase = Phase::Lead;
         screen.commentVisible = false;

@@ -20,7 +20,6 @@ inline constexpr std::string_view CommentCaption = "99.5以上　→　100%";
 // What the power-factor screen shows after its load: its one result, which
 // the screen, the report and the batch read.
 struct PfScreen {
-    double intPf = 0.0;          // average power factor in percent, unrounded
     std::string lblKwh;          // "##,##0.00"
     std::string lblKvarh;        // "##,##0.00"
     std::string lblPf;           // "0.00"
@@ -28,8 +27,9 @@ struct PfScreen {
     bool commentVisible = false; // "99.5以上　→　100%", never when leading
 };
 
-// The load of the power-factor screen, from the two metered energies (never 0).
-PfScreen computePfScreen(double kwh, double kvarh);
+// The load of the power-factor screen, from the two metered energies (never
+// 0) and the power factor intPf worked out from them.
+PfScreen computePfScreen(double kwh, double kvarh, double intPf);
 
 // The power factor of step 1 of that load, in percent, unrounded: kWh / √(kvarh² + kWh²) × 100.
 double powerFactor(double kwh, double kvarh);

@@ -1,5 +1,6 @@
 #include "report/screen_texts.h"
 
+#include "calculation/steps.h"
 #include "core/blanks.h"
 #include "core/plain_number.h"
 #include "pf/pf_calc.h"
@@ -66,13 +67,13 @@ PfScreenTexts screenTexts(const pf::PfScreen& result)
     return texts;
 }
 
-ScScreenTexts screenTexts(const sc::SizingResult& result)
+ScScreenTexts screenTexts(const sc::SizingResult& result, const program::Calculation& figures)
 {
     using sc::shownText;
     const sc::LoadTexts& shown = result.texts;
     ScScreenTexts texts;
     texts.hours = shownText(shown.lblHours, "lblHours");
-    texts.target = core::plainNumberText(result.intTargetPf);
+    texts.target = core::plainNumberText(figures.intTargetPf);
     texts.kwCaption = str(sc::KwCaption);
     texts.kw = shownText(shown.lblKw, "lblKw");
     texts.kvarCaption = str(sc::KvarCaption);
@@ -105,8 +106,8 @@ ScScreenTexts screenTexts(const sc::SizingResult& result)
     texts.current = shownText(shown.lblCurrent, "lblCurrent");
     texts.basicCaption = str(sc::BasicCaption);
     texts.basic = shownText(shown.lblBasic, "lblBasic");
-    texts.selection = selectionTexts(sc::selectionOf(result));
-    const sc::SelectionInputs& given = result.selection;
+    texts.selection = selectionTexts(calculation::ratedUnits(figures, result.texts, result.lblL));
+    const program::SelectionInputs& given = figures.selection;
     for (const auto& [caption, typed] : {std::pair{sc::CustomerCaption, &given.customer},
              std::pair{sc::SiteCaption, &given.site}, std::pair{sc::PersonCaption, &given.person}})
         if (std::string text = program::typedText(*typed); !text.empty())

@@ -5,6 +5,9 @@
 namespace kandelo::pf {
 struct PfScreen;
 }
+namespace kandelo::program {
+struct Calculation;
+}
 namespace kandelo::sc {
 struct SizingResult;
 }
@@ -15,6 +18,7 @@ struct SizingResult;
 namespace kandelo::report {
 
 PfScreenTexts screenTexts(const pf::PfScreen& result);
-ScScreenTexts screenTexts(const sc::SizingResult& result);
+// The sizing screen's, for the calculation it was worked out for.
+ScScreenTexts screenTexts(const sc::SizingResult& result, const program::Calculation& figures);
 
 } // namespace kandelo::report

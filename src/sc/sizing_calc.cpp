@@ -22,10 +22,10 @@ double sine(double pf)
     return checked::sqrt(sub(1, mul(c, c)));
 }
 
-} // namespace
-
-void computeSizing(const program::SharedFigures& f, std::string_view pfCaption, std::string_view lblLCaption,
-    bool option2Selected, SizingState& state, LoadTexts& texts)
+// The load's steps, each setting its texts; a failing step raises
+// core::ArithmeticError, leaving what the steps before it set.
+void load(const program::Calculation& f, std::string_view pfCaption, std::string_view lblLCaption, bool option2Selected,
+    SizingState& state, LoadTexts& texts)
 {
     const double p = div(f.intKwh, f.intHours);
     texts.p = p;
@@ -60,6 +60,21 @@ void computeSizing(const program::SharedFigures& f, std::string_view pfCaption, 
     texts.lblCurrent = "現状より、約 " + core::plainNumberText(r) + " ％ 少なくなります";
     texts.lblBasic = "現状より、約 " + core::plainNumberText(b) + " ％ 割引されます";
     texts.table = capacitanceTable(state, state.dblScKvar, option2Selected, lblLCaption);
+}
+
+} // namespace
+
+SizingLoad computeSizing(const program::Calculation& figures, std::string_view pfCaption, std::string_view lblLCaption,
+    bool option2Selected, SizingState state)
+{
+    SizingLoad sizing;
+    sizing.state = std::move(state);
+    try {
+        load(figures, pfCaption, lblLCaption, option2Selected, sizing.state, sizing.texts);
+    } catch (const core::ArithmeticError& failure) {
+        sizing.failure = failure.kind();
+    }
+    return sizing;
 }
 
 } // namespace kandelo::sc

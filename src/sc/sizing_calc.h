@@ -1,6 +1,7 @@
 #pragma once
 
-#include "program/shared_figures.h"
+#include "core/arithmetic_error.h"
+#include "program/calculation.h"
 #include "sc/capacitance_calc.h"
 #include "sc/sizing_state.h"
 
@@ -31,12 +32,20 @@ struct LoadTexts {
     std::optional<double> requiredKvar;
 };
 
-// The load of the sizing screen, step by step, from the shared figures, the
+// The load as far as it went.
+struct SizingLoad {
+    LoadTexts texts;   // every text its steps set
+    SizingState state; // the form-level values, as its steps left them
+    // The arithmetic failure of the step where it stopped: the texts are
+    // then those of the steps before it.
+    std::optional<core::ArithmeticError::Kind> failure;
+};
+
+// The load of the sizing screen, step by step, from the five figures, the
 // power factor as frmPf's lblPf shows it, and the reactor caption of lblL and
-// the connection choice as the screen stands.
-// A failing step raises core::ArithmeticError; `texts` then holds what the
-// steps before it produced, and `state` what they wrote.
-void computeSizing(const program::SharedFigures& figures, std::string_view pfCaption, std::string_view lblLCaption,
-    bool option2Selected, SizingState& state, LoadTexts& texts);
+// the connection choice as the screen stands, starting from the form-level
+// values of the load before.
+SizingLoad computeSizing(const program::Calculation& figures, std::string_view pfCaption, std::string_view lblLCaption,
+    bool option2Selected, SizingState state = {});
 
 } // namespace kandelo::sc

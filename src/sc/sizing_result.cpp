@@ -66,13 +66,6 @@ TypedVoltageRows::Kind typeVoltage(SizingResult& result, SizingState& state, std
     return rows.kind;
 }
 
-UnitSelection selectionOf(const SizingResult& result)
-{
-    UnitSelection selection = selectUnits(result.texts, result.intPf, result.lblL, result.selection);
-    rateUnits(selection);
-    return selection;
-}
-
 std::string shownText(const std::optional<std::string>& text, std::string_view designText)
 {
     return text ? *text : std::string(designText);

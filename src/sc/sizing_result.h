@@ -3,7 +3,6 @@
 #include "sc/capacitance_calc.h"
 #include "sc/sizing_calc.h"
 #include "sc/sizing_state.h"
-#include "sc/unit_selection.h"
 
 #include <array>
 #include <optional>
@@ -15,25 +14,19 @@ namespace kandelo::sc {
 
 // Everything the sizing screen shows, as it stands: what its load produced,
 // then what the reactor toggle, the connection choice and a typed voltage
-// made of it, and what the selection window was given. The screen shows it;
-// the report reads it.
+// made of it. The screen shows it; the report reads it, with the figures
+// of the calculation it was worked out for.
 struct SizingResult {
-    LoadTexts texts;          // txtScKvar2, txtLKvar and frame2 follow the toggle and the choice
-    double intPf = 0.0;       // the present power factor the load worked from
-    double intTargetPf = 0.0; // the target the load worked to
-    bool failed = false;      // the load stopped at a failing step
+    LoadTexts texts;     // txtScKvar2, txtLKvar and frame2 follow the toggle and the choice
+    bool failed = false; // the load stopped at a failing step
     std::string lblL{ReactorSixCaption};
     bool option2Selected = true;                            // the capacitance for the capacitor alone
     std::array<std::string, 5> rowHeads = designRowHeads(); // Label16 to Label12
     // Each capacitance list's rows from the top, 50 Hz then 60 Hz; row 5 is
     // the typed voltage's. A row no computation reached is empty.
     std::array<std::vector<std::string>, 2> lists;
-    std::string text1;         // the typed voltage, as Text1 holds it
-    SelectionInputs selection; // what the selection window was given
+    std::string text1; // the typed voltage, as Text1 holds it
 };
-
-// The standard units for the sizing as it stands, rated for the reactor of lblL.
-UnitSelection selectionOf(const SizingResult& result);
 
 // The load's capacitance table in the result: the row heads and rows 0 to 4.
 void takeTable(SizingResult& result, const CapacitanceTable& table);

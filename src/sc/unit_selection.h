@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pf/pf_calc.h"
+#include "program/calculation.h"
 #include "sc/sizing_calc.h"
 
 #include <array>
@@ -43,18 +44,7 @@ struct StandardUnits {
 // unit of 2⁵³ kvar or beyond.
 std::optional<StandardUnits> standardUnits(double requiredKvar, const Series& series);
 
-// What was typed into the selection window, as it was typed. The figures are
-// read as the program writes numbers (core::readTypedNumber), the texts as
-// one line (program::typedText).
-struct SelectionInputs {
-    std::string lightKw;   // average active power of a light-load period
-    std::string lightKvar; // and its average reactive power
-    std::string contractKw;
-    std::string unitPrice; // 円/kW
-    std::string customer;
-    std::string site;
-    std::string person;
-};
+using program::SelectionInputs;
 
 // A power factor the unit gives, as the power-factor screen writes one.
 struct PfWithUnit {

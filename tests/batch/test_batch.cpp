@@ -477,7 +477,7 @@ void TestBatch::helpAndVersion()
     QVERIFY(q(help.out).contains(QStringLiteral("使い方")));
     QVERIFY(q(help.out).contains(QStringLiteral("Usage")));
     const Run version = run({"--version"});
-    QCOMPARE(q(version.out), QStringLiteral("kandelo 1.2\n"));
+    QCOMPARE(q(version.out), QStringLiteral("kandelo ") + texts::Version + u'\n');
     QVERIFY(batch::wantsCommandLine({"--batch", "x.csv"}));
     QVERIFY(batch::wantsCommandLine({"-h"}));
     QVERIFY(!batch::wantsCommandLine({}));

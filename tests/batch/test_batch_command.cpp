@@ -116,6 +116,7 @@ private slots:
     void interruptedRunLeavesNothing_data();
     void interruptedRunLeavesNothing();
     void failingWhileWritingKeepsTheOldFile();
+    void faultThatIsNoRowsEndsTheRun();
 
 private:
     QTemporaryDir folder_;
@@ -359,6 +360,38 @@ void TestBatchCommand::failingWhileWritingKeepsTheOldFile()
     // Without the limit, the same run writes it whole.
     QCOMPARE(shell(QStringLiteral("$KANDELO --batch many.csv -o out.csv"), folder_.path()).status, 0);
     QVERIFY(readAll(folder_.filePath(QStringLiteral("out.csv"))).size() > 256 * 1024);
+#endif
+}
+
+// A fault that is not an arithmetic failure of a row (memory running out
+// here, in a field of 64 MiB) is no row's refusal: the run ends with exit
+// status 2 and one line, and OUT is left as it was.
+void TestBatchCommand::faultThatIsNoRowsEndsTheRun()
+{
+#if !defined(Q_OS_UNIX)
+    QSKIP("a limit of the memory is a POSIX shell's");
+#elif defined(KANDELO_SANITIZE)
+    QSKIP("AddressSanitizer needs the whole address space");
+#else
+    writeFile(folder_.filePath(QStringLiteral("out.csv")), "old");
+    QFile big(folder_.filePath(QStringLiteral("big.csv")));
+    QVERIFY(big.open(QIODevice::WriteOnly));
+    big.write("kwh,kvarh,memo\n1000,484.3,");
+    big.write(QByteArray(64 << 20, 'x'));
+    big.write("\n");
+    big.close();
+    // The least memory the program runs a small file in, and 20 MB more.
+    const Finished run = shell(QStringLiteral(
+        "limit=300000; "
+        "while [ $limit -gt 20000 ] && (ulimit -v $((limit - 10000)); $KANDELO --batch in.csv > /dev/null 2>&1); "
+        "do limit=$((limit - 10000)); done; "
+        "ulimit -v $((limit + 20000)); $KANDELO --batch big.csv -o out.csv"),
+        folder_.path());
+    QCOMPARE(QString::fromUtf8(run.err), QStringLiteral("kandelo: out of memory: the run stopped\n"));
+    QCOMPARE(run.status, 2);
+    QCOMPARE(readAll(folder_.filePath(QStringLiteral("out.csv"))), QByteArray("old"));
+    QCOMPARE(QDir(folder_.path()).entryList({QStringLiteral("out.csv*")}, QDir::Files | QDir::Hidden),
+        QStringList{"out.csv"});
 #endif
 }
 

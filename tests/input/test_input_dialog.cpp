@@ -129,7 +129,7 @@ void TestInputDialog::startShowsOnlyTheActiveEnergyPrompt()
     QVERIFY(s.dialog()->isVisible());
     QVERIFY(!s.app.frmPf().isLoaded());
     QVERIFY(!s.app.frmTimer().isLoaded());
-    QCOMPARE(s.app.strInputMode, InputMode::Kwh);
+    QCOMPARE(s.app.calculation.strInputMode, InputMode::Kwh);
     QCOMPARE(s.label1()->text(), KwhPrompt);
     QCOMPARE(s.dialog()->height(), outerHeight(2520));
     QCOMPARE(s.dialog()->windowTitle(), texts::Title);
@@ -199,9 +199,9 @@ void TestInputDialog::activeEnergyReopensTheDialogForReactiveEnergy()
     QCOMPARE(s.app.frmTimer().tmrInput()->interval(), 50);
     QCOMPARE(s.openForms(), QStringList{"frmTimer"});
     QVERIFY(s.app.frmTimer().isInputArmed());
-    QCOMPARE(s.app.frmPf().intKwh, 1000.0);
+    QCOMPARE(s.app.calculation.intKwh, 1000.0);
     QVERIFY(!s.app.frmPf().isLoaded());
-    QCOMPARE(s.app.strInputMode, InputMode::Kvarh);
+    QCOMPARE(s.app.calculation.strInputMode, InputMode::Kvarh);
 
     QTRY_VERIFY_WITH_TIMEOUT(s.showsPrompt(KvarhPrompt), 1000);
     QCOMPARE(s.openForms(), (QStringList{"frmTimer", "frmInputBox"}));
@@ -249,13 +249,13 @@ void TestInputDialog::okRefusals()
     if (mode == InputMode::Hours) {
         s.app.run([&] {
             s.app.frmInputBox().unload();
-            s.app.strInputMode = InputMode::Hours;
+            s.app.calculation.strInputMode = InputMode::Hours;
             s.app.frmInputBox().show();
         });
         QVERIFY(QTest::qWaitForWindowActive(s.dialog()));
     }
     const auto formsBefore = s.openForms();
-    const double kwhBefore = s.app.frmPf().intKwh;
+    const double kwhBefore = s.app.calculation.intKwh;
 
     QTest::keyClicks(s.text1(), typed);
     QCOMPARE(s.text1()->text(), typed);
@@ -265,10 +265,10 @@ void TestInputDialog::okRefusals()
     QVERIFY(s.text1()->hasFocus());
     QVERIFY(s.text1()->text().isEmpty());
     QCOMPARE(s.openForms(), formsBefore);
-    QCOMPARE(s.app.strInputMode, mode);
-    QCOMPARE(s.app.frmPf().intKwh, kwhBefore);
-    QCOMPARE(s.app.frmPf().intKvarh, 0.0);
-    QCOMPARE(s.app.frmPf().intHours, 0.0);
+    QCOMPARE(s.app.calculation.strInputMode, mode);
+    QCOMPARE(s.app.calculation.intKwh, kwhBefore);
+    QCOMPARE(s.app.calculation.intKvarh, 0.0);
+    QCOMPARE(s.app.calculation.intHours, 0.0);
     QVERIFY(!s.app.frmTimer().isInputArmed());
 }
 
@@ -295,7 +295,7 @@ void TestInputDialog::pastedFiguresThatNoKeyCouldType()
     QTest::mouseClick(s.ok(), Qt::LeftButton);
     QCOMPARE(s.messages.texts, QStringList{message});
     QVERIFY(s.text1()->text().isEmpty());
-    QCOMPARE(s.app.frmPf().intKwh, 0.0);
+    QCOMPARE(s.app.calculation.intKwh, 0.0);
     QCOMPARE(s.openForms(), QStringList{"frmInputBox"});
 }
 
@@ -317,7 +317,7 @@ void TestInputDialog::minusKeyIsForReactiveEnergyOnly()
     QCOMPARE(s.text1()->text(), QStringLiteral("-250"));
     QTest::mouseClick(s.ok(), Qt::LeftButton);
     QVERIFY(s.messages.texts.isEmpty());
-    QCOMPARE(s.app.frmPf().intKvarh, -250.0);
+    QCOMPARE(s.app.calculation.intKvarh, -250.0);
     QVERIFY(s.app.frmPf().isVisible());
     QCOMPARE(s.openForms(), (QStringList{"frmTimer", "frmPf"}));
 }
@@ -388,11 +388,11 @@ void TestInputDialog::enterMovesToOkAndSecondEnterStores()
     QTest::keyClick(s.text1(), Qt::Key_Return);
     QVERIFY(s.ok()->hasFocus());
     QCOMPARE(s.text1()->text(), QStringLiteral("1000"));
-    QCOMPARE(s.app.frmPf().intKwh, 0.0);
+    QCOMPARE(s.app.calculation.intKwh, 0.0);
     QVERIFY(s.dialog());
 
     QTest::keyClick(s.ok(), Qt::Key_Return);
-    QCOMPARE(s.app.frmPf().intKwh, 1000.0);
+    QCOMPARE(s.app.calculation.intKwh, 1000.0);
     QVERIFY(!s.dialog());
     QTRY_VERIFY(s.showsPrompt(KvarhPrompt));
 
@@ -402,7 +402,7 @@ void TestInputDialog::enterMovesToOkAndSecondEnterStores()
     QTest::keyClick(s.text1(), Qt::Key_Enter, Qt::KeypadModifier);
     QVERIFY(s.ok()->hasFocus());
     QTest::keyClick(s.ok(), Qt::Key_Space);
-    QCOMPARE(s.app.frmPf().intKvarh, 484.3);
+    QCOMPARE(s.app.calculation.intKvarh, 484.3);
     QVERIFY(s.messages.texts.isEmpty());
 }
 
@@ -423,7 +423,7 @@ void TestInputDialog::powerFactorEntryGivesReactiveEnergy()
 
     QTest::mouseClick(s.ok(), Qt::LeftButton);
     QVERIFY(s.messages.texts.isEmpty());
-    QCOMPARE(s.app.frmPf().intKvarh, 750.0);
+    QCOMPARE(s.app.calculation.intKvarh, 750.0);
     QVERIFY(!s.dialog());
     QVERIFY(s.app.frmPf().isVisible());
     QCOMPARE(s.openForms(), (QStringList{"frmTimer", "frmPf"}));
@@ -471,7 +471,7 @@ void TestInputDialog::hoursStepExplainsHoursAndAsksForTarget()
     Session s;
     s.app.run([&] {
         s.app.frmInputBox().unload();
-        s.app.strInputMode = InputMode::Hours;
+        s.app.calculation.strInputMode = InputMode::Hours;
         s.app.frmInputBox().show();
     });
     QVERIFY(QTest::qWaitForWindowActive(s.dialog()));
@@ -488,8 +488,8 @@ void TestInputDialog::hoursStepExplainsHoursAndAsksForTarget()
     QVERIFY(!s.txtPf()->isVisible());
 
     QVERIFY(s.enter(QStringLiteral("392.5"), TargetPrompt));
-    QCOMPARE(s.app.frmPf().intHours, 392.5);
-    QCOMPARE(s.app.strInputMode, InputMode::TargetPf);
+    QCOMPARE(s.app.calculation.intHours, 392.5);
+    QCOMPARE(s.app.calculation.strInputMode, InputMode::TargetPf);
     QCOMPARE(s.dialog()->height(), outerHeight(2520));
     QVERIFY(!s.control<QLabel>("Label3")->isVisible());
 }
@@ -497,10 +497,10 @@ void TestInputDialog::hoursStepExplainsHoursAndAsksForTarget()
 void TestInputDialog::targetBelowPresentOrAbove100IsRefused()
 {
     Session s;
-    s.app.frmPf().intPf = 90.00078;
+    s.app.calculation.intPf = 90.00078;
     s.app.run([&] {
         s.app.frmInputBox().unload();
-        s.app.strInputMode = InputMode::TargetPf;
+        s.app.calculation.strInputMode = InputMode::TargetPf;
         s.app.frmInputBox().show();
     });
     QVERIFY(QTest::qWaitForWindowActive(s.dialog()));
@@ -511,8 +511,8 @@ void TestInputDialog::targetBelowPresentOrAbove100IsRefused()
         QCOMPARE(s.messages.texts, QStringList{TargetOutOfRange});
         QVERIFY(s.text1()->text().isEmpty());
         QVERIFY(s.text1()->hasFocus());
-        QCOMPARE(s.app.frmPf().intTargetPf, 0.0);
-        QCOMPARE(s.app.strInputMode, InputMode::TargetPf);
+        QCOMPARE(s.app.calculation.intTargetPf, 0.0);
+        QCOMPARE(s.app.calculation.strInputMode, InputMode::TargetPf);
     }
 }
 
@@ -534,7 +534,7 @@ void TestInputDialog::cancelWithPowerFactorScreenHiddenEndsTheProgram()
     s.app.run([&] {
         s.app.frmPf().show();
         s.app.frmInputBox().unload();
-        s.app.strInputMode = InputMode::Hours;
+        s.app.calculation.strInputMode = InputMode::Hours;
         s.app.frmPf().hide();
         s.app.frmInputBox().show();
     });
@@ -627,7 +627,7 @@ void TestInputDialog::keysTypedWhileTheDialogReopens()
     }
 
     if (kvarh != 0.0) {
-        QTRY_COMPARE(s.app.frmPf().intKvarh, kvarh);
+        QTRY_COMPARE(s.app.calculation.intKvarh, kvarh);
         QVERIFY(s.app.frmPf().isVisible());
     } else {
         QTRY_VERIFY(s.showsPrompt(KvarhPrompt));
@@ -635,7 +635,7 @@ void TestInputDialog::keysTypedWhileTheDialogReopens()
         QVERIFY(s.text1()->hasFocus());
     }
     QCOMPARE(s.messages.texts, messages);
-    QCOMPARE(s.app.frmPf().intKwh, 1000.0);
+    QCOMPARE(s.app.calculation.intKwh, 1000.0);
 }
 
 void TestInputDialog::refusalsPressedByAScreenReaderEmptyText1_data()
@@ -660,7 +660,7 @@ void TestInputDialog::refusalsPressedByAScreenReaderEmptyText1()
     QTRY_COMPARE(s.messages.texts, QStringList{message});
     QVERIFY(s.text1()->hasFocus());
     QVERIFY(s.text1()->text().isEmpty());
-    QCOMPARE(s.app.frmPf().intKwh, 0.0);
+    QCOMPARE(s.app.calculation.intKwh, 0.0);
 }
 
 void TestInputDialog::qtOwnTextsAreJapanese()
@@ -785,7 +785,7 @@ void TestInputDialog::keysAtMachineSpeedKeepTheirOrder()
             QTest::keyClick(s.text1(), Qt::Key_Return);
             QTest::keyClick(s.ok(), Qt::Key_Return);
             QVERIFY2(QTest::qWaitFor([&] { return s.pfScreen() && s.pfScreen()->isVisible(); }), where);
-            QVERIFY2(s.app.frmPf().intKvarh == 48430, where);
+            QVERIFY2(s.app.calculation.intKvarh == 48430, where);
             QVERIFY2(Session::control<QLabel>(s.pfScreen(), "lblKvarh")->text() == u"48,430.00", where);
             QVERIFY2(Session::control<QLabel>(s.pfScreen(), "lblPf")->text() == u"90.00", where);
             QVERIFY2(s.messages.texts.isEmpty(), where);

@@ -80,7 +80,7 @@ void TestPfScreen::laggingScreenAfterTheReactiveEnergy()
     QCOMPARE(s.openForms(), (QStringList{"frmTimer", "frmPf"}));
     QVERIFY(!s.dialog());
     QCOMPARE(pf.s.pfScreen()->windowTitle(), texts::Title);
-    QVERIFY(qAbs(s.app.frmPf().intPf - 90.00078) < 1e-5);
+    QVERIFY(qAbs(s.app.calculation.intPf - 90.00078) < 1e-5);
     QCOMPARE(pf.label("lblKwh")->text(), QStringLiteral("1,000.00"));
     QCOMPARE(pf.label("lblKvarh")->text(), QStringLiteral("484.30"));
     QCOMPARE(pf.label("lblPf")->text(), QStringLiteral("90.00"));
@@ -94,7 +94,7 @@ void TestPfScreen::laggingScreenAfterTheReactiveEnergy()
     QVERIFY(pf.button("Command2")->hasFocus());
 
     const pf::TwipPoint tip = pf.dial()->needleTip();
-    const pf::TwipPoint expected = pf::needleTip(s.app.frmPf().intPf, 484.3);
+    const pf::TwipPoint expected = pf::needleTip(s.app.calculation.intPf, 484.3);
     QCOMPARE(tip.x, expected.x);
     QCOMPARE(tip.y, expected.y);
     QCOMPARE(QString::number(tip.x, 'f', 0), QStringLiteral("5219"));
@@ -151,7 +151,7 @@ void TestPfScreen::leadingScreenRefusesTheSizing()
     QCOMPARE(textColour(pf.label("lblPf")), Red);
     QCOMPARE(pf.label("lblPhase")->text(), QStringLiteral("Lead"));
     QCOMPARE(textColour(pf.label("lblPhase")), Red);
-    QCOMPARE(pf.dial()->needleTip().y, pf::needleTip(s.app.frmPf().intPf, -484.3).y);
+    QCOMPARE(pf.dial()->needleTip().y, pf::needleTip(s.app.calculation.intPf, -484.3).y);
     QVERIFY(pf.dial()->needleTip().x < 4560);
     QCOMPARE(pf.dial()->accessibleDescription(), QStringLiteral("力率 90.00%、進み（LEAD）"));
 
@@ -208,7 +208,7 @@ void TestPfScreen::improveLeadsToHoursAndTarget()
     QTest::mouseClick(pf.option1(), Qt::LeftButton);
     QTest::mouseClick(pf.button("cmdImprove"), Qt::LeftButton);
 
-    QCOMPARE(s.app.strInputMode, InputMode::Hours);
+    QCOMPARE(s.app.calculation.strInputMode, InputMode::Hours);
     QVERIFY(s.app.frmPf().isLoaded());
     QVERIFY(!s.pfScreen()->isVisible());
     QVERIFY(s.showsPrompt(texts::HoursPrompt));
@@ -219,7 +219,7 @@ void TestPfScreen::improveLeadsToHoursAndTarget()
     QVERIFY(QTest::qWaitForWindowActive(s.dialog()));
 
     QVERIFY(s.enter("392", texts::TargetPrompt));
-    QCOMPARE(s.app.frmPf().intHours, 392.0);
+    QCOMPARE(s.app.calculation.intHours, 392.0);
     QCOMPARE(s.openForms(), (QStringList{"frmTimer", "frmPf", "frmInputBox"}));
 
     for (const QString& refused : {QStringLiteral("90"), QStringLiteral("100.5"), QStringLiteral("0.5")}) {
@@ -233,7 +233,7 @@ void TestPfScreen::improveLeadsToHoursAndTarget()
     s.messages.texts.clear();
     QVERIFY(s.enter("95"));
     QVERIFY(s.messages.texts.isEmpty());
-    QCOMPARE(s.app.frmPf().intTargetPf, 95.0);
+    QCOMPARE(s.app.calculation.intTargetPf, 95.0);
     QVERIFY(s.scScreen() && s.scScreen()->isVisible());
     QVERIFY(!s.dialog());
     QVERIFY(!s.pfScreen()->isVisible());
@@ -244,10 +244,10 @@ void TestPfScreen::targetEqualToPresentPowerFactorIsAccepted()
 {
     Session s;
     QVERIFY(s.reachTargetPrompt("1000", "484.3", "392"));
-    const double present = s.app.frmPf().intPf;
+    const double present = s.app.calculation.intPf;
     QVERIFY(s.enter(QString::number(present, 'g', 17)));
     QVERIFY(s.messages.texts.isEmpty());
-    QCOMPARE(s.app.frmPf().intTargetPf, present);
+    QCOMPARE(s.app.calculation.intTargetPf, present);
     QVERIFY(s.app.frmSc().isVisible());
 }
 
@@ -257,7 +257,7 @@ void TestPfScreen::targetOfHundredIsAccepted()
     QVERIFY(s.reachTargetPrompt("1000", "484.3", "392"));
     QVERIFY(s.enter("100"));
     QVERIFY(s.messages.texts.isEmpty());
-    QCOMPARE(s.app.frmPf().intTargetPf, 100.0);
+    QCOMPARE(s.app.calculation.intTargetPf, 100.0);
     QVERIFY(s.app.frmSc().isVisible());
 }
 
@@ -270,12 +270,12 @@ void TestPfScreen::recalculateStartsAgainAtTheActiveEnergy()
     QTest::mouseClick(pf.button("Command2"), Qt::LeftButton);
 
     QCOMPARE(s.openForms(), QStringList{"frmInputBox"});
-    QCOMPARE(s.app.strInputMode, InputMode::Kwh);
+    QCOMPARE(s.app.calculation.strInputMode, InputMode::Kwh);
     QVERIFY(s.showsPrompt(texts::KwhPrompt));
     QVERIFY(!s.app.frmTimer().isLoaded());
     QVERIFY(s.ended.isEmpty());
     // The figures keep their values until the new pass writes them.
-    QCOMPARE(s.app.frmPf().intKwh, 1000.0);
+    QCOMPARE(s.app.calculation.intKwh, 1000.0);
 
     // The next pass loads the screen afresh.
     QVERIFY(QTest::qWaitForWindowActive(s.dialog()));
@@ -301,11 +301,12 @@ void TestPfScreen::closeBoxEndsTheProgram()
 {
     Session s;
     QVERIFY(s.reachPowerFactor("1000", "484.3"));
-    QTest::mouseClick(PfView{s}.option1(), Qt::LeftButton); // the growth timer is running
+    QTest::mouseClick(PfView{s}.option1(), Qt::LeftButton);
+    QVERIFY(s.app.frmTimer().isPfImproveArmed());
     QVERIFY(!s.pfScreen()->close());
     QVERIFY(s.openForms().isEmpty());
     QCOMPARE(s.ended.count(), 1);
-    QTest::qWait(200);
+    QVERIFY(!s.app.frmTimer().isPfImproveArmed());
     QVERIFY(!s.app.frmPf().isLoaded());
 }
 

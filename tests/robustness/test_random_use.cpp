@@ -220,7 +220,7 @@ public:
         if (!forms.isEmpty() && visibleWindows(*s).isEmpty() && !s->app.frmTimer().isInputArmed())
             return "forms are loaded but no window is visible: " + forms.join(", ");
 
-        const auto& pf = s->app.frmPf();
+        const auto& pf = s->app.calculation;
         if (pf.intKwh < 0 || pf.intHours < 0)
             return QStringLiteral("a negative active energy or hours was stored");
         if (pf.intTargetPf != lastTarget_) {

@@ -1,3 +1,4 @@
+#include "calculation/steps.h"
 #include "pf/pf_calc.h"
 #include "sc/basic_charge.h"
 #include "sc/capacitance_calc.h"
@@ -22,9 +23,13 @@ struct WorkedExample {
     {
         const double kwh = 100000;
         const double kvarh = 48430;
-        intPf = kandelo::pf::computePfScreen(kwh, kvarh).intPf;
-        SizingState state;
-        computeSizing({kwh, kvarh, 392, intPf, 95}, "90.00", ReactorSixCaption, true, state, load);
+        kandelo::program::Calculation c;
+        c.intKwh = kwh;
+        c.intKvarh = kvarh;
+        c.intHours = 392;
+        c.intPf = intPf = kandelo::pf::powerFactor(kwh, kvarh);
+        c.intTargetPf = 95;
+        load = computeSizing(c, "90.00", ReactorSixCaption, true).texts;
     }
     LoadTexts load;
     double intPf = 0;
@@ -34,10 +39,14 @@ struct WorkedExample {
 struct Sized {
     Sized(double kwh, double kvarh, double hours, double target)
     {
-        const auto screen = kandelo::pf::computePfScreen(kwh, kvarh);
-        intPf = screen.intPf;
-        SizingState state;
-        computeSizing({kwh, kvarh, hours, intPf, target}, screen.lblPf, ReactorSixCaption, true, state, load);
+        kandelo::program::Calculation c;
+        c.intKwh = kwh;
+        c.intKvarh = kvarh;
+        c.intHours = hours;
+        c.intTargetPf = target;
+        const auto screen = kandelo::calculation::powerFactor(c);
+        intPf = c.intPf;
+        load = kandelo::calculation::sizing(c, screen.lblPf, ReactorSixCaption, true).texts;
     }
     LoadTexts load;
     double intPf = 0;

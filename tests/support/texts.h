@@ -1,12 +1,15 @@
 #pragma once
 
+#include "program/version.h"
+
 #include <QString>
 #include <QStringList>
 
 // The texts of the program as a user reads them, written out once for the tests.
 namespace texts {
 
-inline const QString Title = QStringLiteral("KandeloVer1.2");
+inline const QString Version = QString::fromUtf8(kandelo::program::Version.data(), qsizetype(kandelo::program::Version.size()));
+inline const QString Title = QStringLiteral("KandeloVer") + Version;
 
 inline const QString KwhPrompt = QStringLiteral("      有効電力量 kWh は？");
 inline const QString KvarhPrompt = QStringLiteral("      無効電力量 kvarh は？");

@@ -10,6 +10,7 @@
 #include "program/version.h"
 
 #include <cerrno>
+#include <new>
 #include <ostream>
 
 namespace kandelo::batch {
@@ -64,6 +65,8 @@ int runCommandLine(const std::vector<std::string>& arguments, std::istream& in, 
         endAsInterrupted();
     } catch (const BatchError& failure) {
         writeText(err, std::string(ProgramName) + ": " + failure.message().in(language) + '\n');
+    } catch (const std::bad_alloc&) {
+        writeText(err, std::string(ProgramName) + ": " + message::outOfMemory().in(language) + '\n');
     } catch (const std::exception& failure) {
         writeText(err, std::string(ProgramName) + ": " + failure.what() + '\n');
     }

@@ -21,9 +21,11 @@ inline constexpr int UsageOrFileError = 2;
 // Runs the command line over arguments (the program's name not among them).
 // Standard input is read for the file name "-"; standard output is written
 // when there is no -o. A usage, file or input error is one line on err, in
-// the language given. Returns the exit status. An interruption while the
-// result's temporary file exists removes it and ends the program as the
-// signal would have.
+// the language given, and so is any other fault (memory running out, a broken
+// invariant), which ends the run: no row is refused for it, and OUT is left
+// as it was. Returns the exit status. An interruption while the result's
+// temporary file exists removes it and ends the program as the signal would
+// have.
 int runCommandLine(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out, std::ostream& err,
     Language language = languageOfUser());
 

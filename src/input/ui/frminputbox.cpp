@@ -2,6 +2,7 @@
 
 #include "ui_frminputbox.h"
 
+#include "calculation/steps.h"
 #include "forms/ui/colours.h"
 #include "forms/ui/font.h"
 #include "forms/ui/key_holder.h"
@@ -11,10 +12,8 @@
 #include "input/input_rules.h"
 #include "input/key_rules.h"
 #include "input/ui/virtual_key.h"
-#include "pf/ui/frmpf.h"
 #include "program/ui/program.h"
 #include "program/version.h"
-#include "sc/ui/frmsc.h"
 
 #include <QKeyEvent>
 
@@ -79,7 +78,7 @@ void FrmInputBox::formLoad()
         window()->move(*reopenAt_);
         reopenAt_.reset();
     }
-    if (const auto prompt = promptFor(program_.strInputMode)) {
+    if (const auto prompt = promptFor(program_.calculation.strInputMode)) {
         ui_->Label1->setText(QString::fromUtf8(prompt->label1));
         int clientHeight = forms::clientHeightForOuterTwips(prompt->windowHeightTwips);
         if (prompt->pfEntryVisible) {
@@ -162,9 +161,9 @@ void FrmInputBox::handOverHeldKeys()
 
 void FrmInputBox::OKButton_Click()
 {
-    const auto verdict = checkOkEntry(ui_->Text1->text().toStdString(), program_.strInputMode, program_.frmPf().intPf);
-    if (verdict.refusal) {
-        program_.messageBox().show(QString::fromUtf8(*verdict.refusal));
+    const calculation::Entry entry = calculation::enterFigure(program_.calculation, ui_->Text1->text().toStdString());
+    if (entry.refusal) {
+        program_.messageBox().show(QString::fromUtf8(*entry.refusal));
         if (!ui_)
             return;
         // The refused text goes in every case, also when the focus never left
@@ -173,28 +172,17 @@ void FrmInputBox::OKButton_Click()
         ui_->Text1->setFocus(Qt::OtherFocusReason);
         return;
     }
-
-    auto& pf = program_.frmPf();
-    switch (program_.strInputMode) {
-    case program::InputMode::Kwh:
-        pf.intKwh = verdict.value;
-        program_.strInputMode = program::InputMode::Kvarh;
+    switch (entry.next) {
+    case calculation::Next::AskAgain:
         reopenForNextFigure();
         break;
-    case program::InputMode::Kvarh:
-        pf.intKvarh = verdict.value;
-        pf.show();
+    case calculation::Next::ShowPowerFactor:
+        program_.showPowerFactorScreen();
         break;
-    case program::InputMode::Hours:
-        pf.intHours = verdict.value;
-        program_.strInputMode = program::InputMode::TargetPf;
-        reopenForNextFigure();
+    case calculation::Next::ShowSizing:
+        program_.showSizingScreen();
         break;
-    case program::InputMode::TargetPf:
-        pf.intTargetPf = verdict.value;
-        program_.frmSc().show();
-        break;
-    case program::InputMode::None:
+    case calculation::Next::Nothing:
         break;
     }
     unload();
@@ -210,7 +198,7 @@ void FrmInputBox::CancelButton_Click()
             break;
         forms.unload(i);
     }
-    program_.frmPf().unload();
+    program_.unloadPowerFactorScreen();
 }
 
 void FrmInputBox::Text1_GotFocus()
@@ -230,7 +218,7 @@ void FrmInputBox::txtPf_GotFocus()
 
 void FrmInputBox::txtPf_Change()
 {
-    const auto kvarh = kvarhTextForPfEntry(ui_->txtPf->text().toStdString(), program_.frmPf().intKwh);
+    const auto kvarh = kvarhTextForPfEntry(ui_->txtPf->text().toStdString(), program_.calculation.intKwh);
     if (!kvarh) {
         program_.messageBox().show(QString::fromUtf8(message::PfOutOfRange));
         if (ui_)
@@ -243,7 +231,7 @@ void FrmInputBox::txtPf_Change()
 // CheckNumericKey: true when the key must not reach the box.
 bool FrmInputBox::CheckNumericKey(int virtualKey, QLineEdit* box)
 {
-    switch (keyActionFor(virtualKey, program_.strInputMode)) {
+    switch (keyActionFor(virtualKey, program_.calculation.strInputMode)) {
     case KeyAction::Accept:
         return false;
     case KeyAction::FocusOk:

@@ -24,7 +24,7 @@ class frmInputBox;
 namespace kandelo::input {
 
 // The input dialog: asks for the one figure that strInputMode names, checks it
-// and stores it in the shared figures of frmPf.
+// and stores it in the program's calculation.
 class FrmInputBox : public forms::WindowForm {
     Q_OBJECT
 

@@ -2,13 +2,12 @@
 
 #include "ui_frmpf.h"
 
+#include "calculation/steps.h"
 #include "forms/ui/colours.h"
 #include "forms/ui/font.h"
 #include "forms/ui/label_fit.h"
 #include "forms/ui/message_box.h"
 #include "forms/ui/twips.h"
-#include "input/ui/frminputbox.h"
-#include "program/messages.h"
 #include "program/ui/program.h"
 #include "program/version.h"
 
@@ -34,6 +33,11 @@ FrmPf::~FrmPf() = default;
 QString FrmPf::lblPfCaption() const
 {
     return isLoaded() ? QString::fromStdString(result_.lblPf) : QString();
+}
+
+TwipPoint FrmPf::dialNeedleTip() const
+{
+    return needleTip(program_.calculation.intPf, program_.calculation.intKvarh);
 }
 
 void FrmPf::growImproveButton()
@@ -106,9 +110,8 @@ void FrmPf::shown()
 void FrmPf::formLoad()
 {
     calculatedAt_ = QDateTime::currentDateTime();
-    result_ = computePfScreen(intKwh, intKvarh);
+    result_ = calculation::powerFactor(program_.calculation);
     const PfScreen& screen = result_;
-    intPf = screen.intPf;
     ui_->lblKwh->setText(QString::fromStdString(screen.lblKwh));
     ui_->lblKvarh->setText(QString::fromStdString(screen.lblKvarh));
     forms::setTextColour(ui_->lblPf, forms::colour::White);
@@ -134,12 +137,13 @@ void FrmPf::formUnload()
 
 void FrmPf::DrawPfNeedle()
 {
-    ui_->dial->setNeedleTip(needleTip(intPf, intKvarh));
+    ui_->dial->setNeedleTip(dialNeedleTip());
 }
 
 void FrmPf::Option1_Click()
 {
-    if (intKvarh >= 0) {
+    const auto refusal = calculation::askImprovement(program_.calculation);
+    if (!refusal) {
         ui_->Option1->setChecked(false);
         ui_->Option1->setVisible(false);
         ui_->cmdImprove->setVisible(true);
@@ -148,16 +152,16 @@ void FrmPf::Option1_Click()
         ui_->cmdImprove->setFocus(Qt::OtherFocusReason);
         return;
     }
-    program_.messageBox().show(QString::fromUtf8(program::message::LeadingRefusal));
+    program_.messageBox().show(QString::fromUtf8(*refusal));
     if (ui_)
         ui_->Option1->setChecked(false);
 }
 
 void FrmPf::cmdImprove_Click()
 {
-    program_.strInputMode = program::InputMode::Hours;
+    calculation::startImprovement(program_.calculation);
     hide();
-    program_.frmInputBox().show();
+    program_.showInputDialog();
 }
 
 void FrmPf::Command1_Click()

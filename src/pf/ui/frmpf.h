@@ -3,7 +3,6 @@
 #include "forms/ui/window_form.h"
 #include "pf/dial_geometry.h"
 #include "pf/pf_calc.h"
-#include "program/shared_figures.h"
 
 #include <QDateTime>
 
@@ -19,10 +18,10 @@ class frmPf;
 
 namespace kandelo::pf {
 
-// The power-factor screen. Its object lives for the whole run and carries the
-// five shared figures (intKwh, intKvarh, intHours, intPf, intTargetPf), which
-// survive the unloading of its window.
-class FrmPf : public forms::WindowForm, public program::SharedFigures {
+// The power-factor screen: works out the power factor of the calculation's
+// energies when it loads, shows it with its dial, and offers the way to the
+// capacitor sizing.
+class FrmPf : public forms::WindowForm {
     Q_OBJECT
 
 public:
@@ -35,7 +34,7 @@ public:
     // What the screen shows, as its load worked it out, and when.
     const PfScreen& result() const { return result_; }
     QDateTime calculatedAt() const { return calculatedAt_; }
-    TwipPoint dialNeedleTip() const { return needleTip(intPf, intKvarh); }
+    TwipPoint dialNeedleTip() const;
 
     // The improve button's box in twips.
     TwipRect improveButton() const { return improveButton_; }

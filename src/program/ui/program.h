@@ -1,44 +1,44 @@
 #pragma once
 
 #include "forms/ui/form_runtime.h"
-#include "program/input_mode.h"
+#include "program/calculation.h"
+
+#include <QString>
 
 class QWidget;
 
-namespace kandelo::input {
-class FrmInputBox;
-}
-namespace kandelo::pf {
-class FrmPf;
-}
-namespace kandelo::sc {
-class FrmSc;
-}
-
 namespace kandelo::program {
 
-// The running program as its screens see it: the single instance of each
-// form, strInputMode, the two timers, the start-up procedure and the commands
-// that take a result along. A screen reaches another only through it; the
-// composition root provides it.
+// The running program as its screens see it: the calculation the user is
+// entering, the two timers, the start-up procedure, the commands that take a
+// result along, and what a screen asks of another. A screen reaches another
+// only through it, never by the other's window; the composition root
+// provides it.
 class Program : public forms::FormRuntime {
 public:
     using FormRuntime::FormRuntime;
 
-    InputMode strInputMode = InputMode::None;
+    // strInputMode and the five figures, for the whole run.
+    Calculation calculation;
 
-    // Each created at its first reference.
-    virtual input::FrmInputBox& frmInputBox() = 0;
-    virtual pf::FrmPf& frmPf() = 0;
-    virtual sc::FrmSc& frmSc() = 0;
-
+    // The input dialog, for the figure strInputMode names.
+    virtual void showInputDialog() = 0;
     // tmrInput: shows the input dialog again 50 ms from now, once.
     virtual void armInputTimer() = 0;
-    // tmrPfImprove: has frmPf grow its improve button 150 ms from now, once.
+    // The power-factor screen: shown (loaded afresh when it is not loaded),
+    // and unloaded, which closes every form.
+    virtual void showPowerFactorScreen() = 0;
+    virtual void unloadPowerFactorScreen() = 0;
+    // tmrPfImprove: has the power-factor screen grow its improve button 150 ms from now, once.
     virtual void armPfImproveTimer() = 0;
-    // The start-up procedure: asks for the active energy.
+    // The power factor as the power-factor screen shows it (its lblPf);
+    // empty while that screen is not loaded.
+    virtual QString powerFactorCaption() const = 0;
+    // The capacitor sizing screen, shown.
+    virtual void showSizingScreen() = 0;
+    // The start-up procedure: a new calculation, asking for the active energy.
     virtual void Main() = 0;
-    // Gives a result screen's window copy, save as PDF and print.
+    // Gives a result window copy, save as PDF and print.
     virtual void addResultCommands(QWidget* window) = 0;
 };
 

@@ -51,7 +51,7 @@ Report ReportCommands::currentReport() const
     const pf::PfScreen* pf = source_.powerFactor();
     std::optional<ScScreenTexts> sc;
     if (const sc::SizingResult* sizing = source_.sizing())
-        sc = screenTexts(*sizing);
+        sc = screenTexts(*sizing, source_.figures());
     return buildReport(pf ? screenTexts(*pf) : PfScreenTexts{}, sc, dateTimeText(source_.calculatedAt()).toStdString());
 }
 

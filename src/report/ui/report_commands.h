@@ -14,6 +14,9 @@ class FormRuntime;
 namespace kandelo::pf {
 struct PfScreen;
 }
+namespace kandelo::program {
+struct Calculation;
+}
 namespace kandelo::sc {
 struct SizingResult;
 }
@@ -25,6 +28,8 @@ namespace kandelo::report {
 class ReportSource {
 public:
     virtual ~ReportSource() = default;
+    // The figures of the calculation the results were worked out for.
+    virtual const program::Calculation& figures() const = 0;
     // The power-factor screen's result; nothing while that screen is not loaded.
     virtual const pf::PfScreen* powerFactor() const = 0;
     // The sizing screen's result; nothing while that screen is not loaded.

@@ -2,6 +2,7 @@
 
 #include "ui_frmsc.h"
 
+#include "calculation/steps.h"
 #include "forms/ui/colours.h"
 #include "forms/ui/fitting_widgets.h"
 #include "forms/ui/font.h"
@@ -9,7 +10,6 @@
 #include "forms/ui/message_box.h"
 #include "forms/ui/twips.h"
 #include "forms/ui/window_commands.h"
-#include "pf/ui/frmpf.h"
 #include "program/messages.h"
 #include "program/ui/program.h"
 #include "sc/captions.h"
@@ -152,16 +152,16 @@ void FrmSc::formLoad()
 {
     calculatedAt_ = QDateTime::currentDateTime();
     result_ = SizingResult{};
-    result_.selection = selectionInputs_;
-    result_.intPf = program_.frmPf().intPf;
-    result_.intTargetPf = program_.frmPf().intTargetPf;
-    LoadTexts& texts = result_.texts;
     try {
-        computeLoad(texts);
+        SizingLoad load = computeLoad();
+        sizing_ = std::move(load.state);
+        result_.texts = std::move(load.texts);
+        result_.failed = load.failure.has_value();
     } catch (...) {
         // Every failure of the load, not only an arithmetic one, ends it here.
         result_.failed = true;
     }
+    const LoadTexts& texts = result_.texts;
     if (texts.table)
         takeTable(result_, *texts.table);
 
@@ -185,15 +185,15 @@ void FrmSc::formLoad()
         program_.messageBox().show(QString::fromUtf8(program::message::Failure));
 }
 
-void FrmSc::computeLoad(LoadTexts& texts)
+SizingLoad FrmSc::computeLoad()
 {
-    const auto& pf = program_.frmPf();
-    computeSizing(pf, pf.lblPfCaption().toStdString(), result_.lblL, result_.option2Selected, sizing_, texts);
+    return calculation::sizing(program_.calculation, program_.powerFactorCaption().toStdString(), result_.lblL,
+        result_.option2Selected, sizing_);
 }
 
 void FrmSc::formUnload()
 {
-    program_.frmPf().unload();
+    program_.unloadPowerFactorScreen();
 }
 
 bool FrmSc::eventFilter(QObject* watched, QEvent* event)
@@ -247,13 +247,13 @@ bool FrmSc::reactorLabelEvent(QEvent* event)
 
 void FrmSc::Command1_Click()
 {
-    program_.frmPf().unload();
+    program_.unloadPowerFactorScreen();
 }
 
 void FrmSc::Command2_Click()
 {
     unload();
-    program_.frmPf().show();
+    program_.showPowerFactorScreen();
 }
 
 void FrmSc::lblL_Click()
@@ -271,14 +271,6 @@ SelectionWindow* FrmSc::selectionWindow() const
     return selectionWindow_;
 }
 
-void FrmSc::forgetSelectionInputs()
-{
-    selectionInputs_ = {};
-    result_.selection = {};
-    if (selectionWindow_)
-        selectionWindow_->setInputs({});
-}
-
 void FrmSc::addSelectionCommand(QWidget* window)
 {
     forms::addWindowCommands(window,
@@ -290,7 +282,7 @@ void FrmSc::openSelection()
 {
     if (!selectionWindow_) {
         selectionWindow_ = new SelectionWindow(window());
-        selectionWindow_->setInputs(result_.selection);
+        selectionWindow_->setInputs(program_.calculation.selection);
         // The result commands of the sizing screen, with the selection.
         program_.addResultCommands(selectionWindow_);
         addSelectionCommand(selectionWindow_);
@@ -305,8 +297,7 @@ void FrmSc::openSelection()
 
 void FrmSc::selection_Change()
 {
-    selectionInputs_ = selectionWindow_->inputs();
-    result_.selection = selectionInputs_;
+    program_.calculation.selection = selectionWindow_->inputs();
     showSelection();
 }
 
@@ -407,7 +398,7 @@ void FrmSc::showReactor()
 void FrmSc::showSelection()
 {
     if (selectionWindow_)
-        selectionWindow_->showSelection(selectionOf(result_));
+        selectionWindow_->showSelection(calculation::ratedUnits(program_.calculation, result_.texts, result_.lblL));
 }
 
 // The row heads and both lists as the result has them, the lists emptied

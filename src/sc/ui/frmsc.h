@@ -26,9 +26,9 @@ namespace kandelo::sc {
 
 class SelectionWindow;
 
-// The capacitor sizing screen: works out the sizing from the shared figures
-// when it loads, then follows the reactor toggle, the connection choice and
-// the typed voltage.
+// The capacitor sizing screen: works out the sizing of the calculation when
+// it loads, then follows the reactor toggle, the connection choice and the
+// typed voltage.
 class FrmSc : public forms::WindowForm {
     Q_OBJECT
 
@@ -43,11 +43,9 @@ public:
     const SizingResult& result() const { return result_; }
     QDateTime calculatedAt() const { return calculatedAt_; }
 
-    // The window "標準容量の選定" for this sizing, while it is open.
+    // The window "標準容量の選定" for this sizing, while it is open. What is
+    // typed there goes into the calculation.
     SelectionWindow* selectionWindow() const;
-    // What was typed into that window is kept for the calculation, through
-    // the screen's unloads; a new calculation starts without it.
-    void forgetSelectionInputs();
 
 protected:
     void createControls() override;
@@ -58,9 +56,8 @@ protected:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    // The load's computation, from the shared figures and the screen as it
-    // stands; `texts` holds what it produced up to a failure.
-    virtual void computeLoad(LoadTexts& texts);
+    // The load's computation, from the calculation and the screen as it stands.
+    virtual SizingLoad computeLoad();
 
 private:
     void Command1_Click();       // 終　了: ends the program
@@ -95,7 +92,6 @@ private:
     std::unique_ptr<Ui::frmSc> ui_;
     std::array<QListWidget*, 2> lstbxScMf_{};
     QPointer<SelectionWindow> selectionWindow_; // a window of its own, closed with this one
-    SelectionInputs selectionInputs_;
     QDateTime calculatedAt_;
 };
 

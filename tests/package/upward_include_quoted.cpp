@@ -1,0 +1,2 @@
+// As upward_include_angle.cpp, spelled with quotes.
+#include "report/report.h"
