@@ -64,8 +64,9 @@ std::string_view helpText()
   0  すべての行を計算しました / every row was computed
   1  エラーの列にメッセージがある行があります
      / some rows carry a message in the error column
-  2  使い方、ファイルまたは入力の誤り（標準エラーに一行）
-     / a usage, file or input error (one line on standard error)
+  2  使い方、ファイルまたは入力の誤り、メモリー不足（標準エラーに一行）
+     / a usage, file or input error, or memory running out
+       (one line on standard error)
 )";
 }
 
