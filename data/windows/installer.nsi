@@ -49,6 +49,7 @@ Section "Kandelo"
     File /r "${STAGE}\*"
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateShortCut "$SMPROGRAMS\Kandelo.lnk" "$INSTDIR\kandelo.exe"
+    CreateShortCut "$SMPROGRAMS\Kandelo 月別の力率.lnk" "$INSTDIR\kandelo.exe" "--months"
     ; The uninstaller, as Windows' list of programs shows it: the user's
     ; registry or the machine's, as the shell's context is (SHCTX).
     ${If} $MultiUser.InstallMode == AllUsers
@@ -66,6 +67,7 @@ SectionEnd
 
 Section "Uninstall"
     Delete "$SMPROGRAMS\Kandelo.lnk"
+    Delete "$SMPROGRAMS\Kandelo 月別の力率.lnk"
     RMDir /r "$INSTDIR"
     ${If} $MultiUser.InstallMode == AllUsers
         SetRegView 64

@@ -2,7 +2,10 @@
 
 #include "app/frmtimer.h"
 #include "app/module1.h"
+#include "core/plain_number.h"
+#include "forms/ui/window_commands.h"
 #include "input/ui/frminputbox.h"
+#include "months/ui/months_window.h"
 #include "pf/ui/frmpf.h"
 #include "sc/ui/frmsc.h"
 
@@ -99,6 +102,28 @@ void App::Main()
 void App::addResultCommands(QWidget* window)
 {
     reportCommands().install(window);
+    forms::addWindowCommands(window, {{QStringLiteral("月別の力率..."), QKeySequence(Qt::CTRL | Qt::Key_M), [this] {
+                                           run([this] { showMonthsWindow(); });
+                                       }}});
+}
+
+void App::showMonthsWindow()
+{
+    if (!monthsWindow_) {
+        monthsWindow_ = std::make_unique<months::MonthsWindow>(desktop(), messageBox());
+        monthsWindow_->shareSelection(&calculation.selection);
+    }
+    // The target the sizing screen works to, while it is open.
+    if (sizing() && !monthsWindow_->isModified())
+        monthsWindow_->setTarget(QString::fromStdString(core::plainNumberText(calculation.intTargetPf)));
+    monthsWindow_->show();
+    monthsWindow_->raise();
+    monthsWindow_->activateWindow();
+}
+
+months::MonthsWindow* App::monthsWindow() const
+{
+    return monthsWindow_.get();
 }
 
 const program::Calculation& App::figures() const

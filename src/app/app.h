@@ -9,6 +9,9 @@
 namespace kandelo::input {
 class FrmInputBox;
 }
+namespace kandelo::months {
+class MonthsWindow;
+}
 namespace kandelo::pf {
 class FrmPf;
 }
@@ -52,6 +55,10 @@ public:
     void showSizingScreen() override;
     void Main() override;
     void addResultCommands(QWidget* window) override;
+    // The window 月別の力率, made when first opened; it shares the customer
+    // with the window 標準容量の選定 and takes the sizing screen's target.
+    void showMonthsWindow();
+    months::MonthsWindow* monthsWindow() const;
 
     const program::Calculation& figures() const override;
     const pf::PfScreen* powerFactor() const override;
@@ -70,6 +77,7 @@ private:
     std::unique_ptr<sc::FrmSc> frmSc_;
     std::unique_ptr<FrmTimer> frmTimer_;
     std::unique_ptr<report::ReportCommands> reportCommands_;
+    std::unique_ptr<months::MonthsWindow> monthsWindow_;
 };
 
 } // namespace kandelo::app

@@ -2,8 +2,10 @@
 #include "app/qt_translation.h"
 #include "batch/io/command_line.h"
 #include "batch/options.h"
+#include "forms/ui/desktop.h"
 #include "forms/ui/font.h"
 #include "forms/ui/message_box.h"
+#include "months/ui/months_window.h"
 #include "program/version.h"
 
 #include <QApplication>
@@ -29,11 +31,31 @@ int main(int argc, char* argv[])
     QApplication::setFont(kandelo::forms::gothicFont(12));
     kandelo::app::installQtJapanese(application);
 
+    kandelo::forms::ModalMessageBox messageBox(QString::fromUtf8(kandelo::program::ApplicationTitle));
+    // kandelo --months [FILE]: the window of the months by itself.
+    if (const std::optional<kandelo::batch::MonthsWindow> months = kandelo::batch::monthsWindowOf(arguments)) {
+        QApplication::setQuitOnLastWindowClosed(true);
+        kandelo::forms::SystemDesktop desktop;
+        kandelo::months::MonthsWindow window(desktop, messageBox);
+        window.show();
+        if (months->file)
+            window.openFile(QString::fromStdString(*months->file));
+        return QApplication::exec();
+    }
+
     int exitCode = 0;
     {
-        kandelo::forms::ModalMessageBox messageBox(QString::fromUtf8(kandelo::program::ApplicationTitle));
         kandelo::app::App app(messageBox);
-        QObject::connect(&app, &kandelo::app::App::ended, &application, &QCoreApplication::exit);
+        // The screens' end closes the window of the months too, once it has
+        // asked to save what was typed there; kept open, the program ends with it.
+        QObject::connect(&app, &kandelo::app::App::ended, &application, [&app](int code) {
+            kandelo::months::MonthsWindow* months = app.monthsWindow();
+            if (months && months->isVisible() && !months->close()) {
+                QApplication::setQuitOnLastWindowClosed(true);
+                return;
+            }
+            QCoreApplication::exit(code);
+        });
         app.start();
         exitCode = app.hasEnded() ? app.exitCode() : QApplication::exec();
     }

@@ -5,6 +5,7 @@
 #include "batch/encoding.h"
 #include "batch/headings.h"
 #include "batch/input.h"
+#include "batch/input_text.h"
 #include "batch/messages.h"
 #include "batch/options.h"
 #include "batch/output.h"
@@ -17,49 +18,6 @@ namespace {
 
 constexpr std::size_t ChunkSize = 1 << 16;
 
-std::string_view encodingName(Encoding encoding)
-{
-    return encoding == Encoding::Cp932 ? "Shift_JIS (CP932)" : "UTF-8";
-}
-
-// Reads the input in pieces, the first long enough to show a byte-order mark.
-class Pieces {
-public:
-    explicit Pieces(ByteSource& input)
-        : input_(input)
-        , buffer_(ChunkSize, '\0')
-    {
-    }
-
-    std::string_view first()
-    {
-        std::size_t got = 0;
-        while (got < Bom.size()) {
-            const std::size_t more = input_.read(buffer_.data() + got, buffer_.size() - got);
-            if (more == 0)
-                break;
-            got += more;
-        }
-        return {buffer_.data(), got};
-    }
-    std::string_view next() { return {buffer_.data(), input_.read(buffer_.data(), buffer_.size())}; }
-    // The first piece without its byte-order mark; the next one if nothing is left of it.
-    std::string_view afterBom(std::string_view first)
-    {
-        first.remove_prefix(Bom.size());
-        return first.empty() ? next() : first;
-    }
-
-private:
-    ByteSource& input_;
-    std::string buffer_;
-};
-
-bool startsWith(std::string_view text, std::string_view start)
-{
-    return text.substr(0, start.size()) == start;
-}
-
 // A figure's cell: blanks alone are an empty one; any other goes to the checks as written.
 std::string_view fieldOrEmpty(std::string_view field)
 {
@@ -70,52 +28,6 @@ bool isBlankRow(const std::vector<std::string>& fields)
 {
     return std::all_of(
         fields.begin(), fields.end(), [](const std::string& field) { return fieldOrEmpty(field).empty(); });
-}
-
-// The first reading: the encoding the input is read in, and its quotes.
-Encoding judgeInput(const Options& options, ByteSource& input)
-{
-    Pieces pieces(input);
-    std::string_view piece = pieces.first();
-    if (startsWith(piece, "\xFF\xFE") || startsWith(piece, "\xFE\xFF"))
-        throw BatchError(message::utf16(options.input));
-    const bool bom = startsWith(piece, Bom);
-    const Encoding stated = options.inputEncoding.value_or(Encoding::Utf8);
-    if (bom && stated != Encoding::Cp932)
-        piece = pieces.afterBom(piece);
-
-    Decoder decoder(stated);
-    CsvReader quotes; // UTF-8 and CP932 alike: their bytes never hide a quote or a line break
-    for (; !piece.empty(); piece = pieces.next()) {
-        decoder.decode(piece, nullptr);
-        quotes.feed(piece);
-        quotes.records().clear();
-    }
-    decoder.finish();
-    quotes.finish();
-
-    Encoding encoding = bom && stated != Encoding::Cp932 ? Encoding::Utf8WithBom : stated;
-    if (const auto& invalid = decoder.invalid()) {
-        if (options.inputEncoding || bom)
-            throw BatchError(message::notInEncoding(options.input, invalid->line, invalid->byte, encodingName(stated)));
-        // Not UTF-8; CP932 perhaps, throughout.
-        Decoder cp932(Encoding::Cp932);
-        input.rewind();
-        for (piece = pieces.first(); !piece.empty(); piece = pieces.next())
-            if (!cp932.decode(piece, nullptr))
-                break;
-        if (cp932.finish()) {
-            encoding = Encoding::Cp932;
-        } else {
-            // The byte where the longer of the two readings stops.
-            const InvalidByte& last = std::max(*invalid, *cp932.invalid(),
-                [](const InvalidByte& a, const InvalidByte& b) { return a.offset < b.offset; });
-            throw BatchError(message::inNeitherEncoding(options.input, last.line, last.byte));
-        }
-    }
-    if (const auto line = quotes.unclosedQuote())
-        throw BatchError(message::unclosedQuote(options.input, *line));
-    return encoding;
 }
 
 // The second reading: the rows, computed and written.
@@ -226,32 +138,9 @@ private:
 
 RunSummary runBatch(const Options& options, ByteSource& input, ByteSink& output, Progress* progress)
 {
-    const Encoding encoding = judgeInput(options, input);
-
-    input.rewind();
-    Pieces pieces(input);
-    std::string_view piece = pieces.first();
-    if (encoding == Encoding::Utf8WithBom)
-        piece = pieces.afterBom(piece);
-    Decoder decoder(encoding);
-    CsvReader reader;
+    const Encoding encoding = judgeInput(options.input, options.inputEncoding, input);
     RowWriter rows(options, output, progress);
-    std::string text;
-    const auto changed = [&] {
-        const InvalidByte& invalid = *decoder.invalid();
-        return BatchError(message::notInEncoding(options.input, invalid.line, invalid.byte, encodingName(encoding)));
-    };
-    for (; !piece.empty(); piece = pieces.next()) {
-        text.clear();
-        if (!decoder.decode(piece, &text))
-            throw changed(); // the input changed since it was judged
-        reader.feed(text);
-        rows.take(reader.records());
-    }
-    if (!decoder.finish())
-        throw changed();
-    reader.finish();
-    rows.take(reader.records());
+    readRecords(options.input, encoding, input, [&rows](std::vector<CsvRecord>& records) { rows.take(records); });
     RunSummary summary = rows.finish();
     if (progress)
         progress->done(summary.rows);

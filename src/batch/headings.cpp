@@ -16,21 +16,19 @@ namespace {
 
 struct ReadingName {
     Reading reading;
-    std::string_view japanese;
-    std::string_view english;              // lower case
-    std::array<std::string_view, 2> units; // lower case; unused ones empty
+    HeadingName name;
     Text figure;
 };
 
 const std::array<ReadingName, 6>& readingNames()
 {
     static const std::array<ReadingName, 6> names{{
-        {Reading::Kwh, "有効電力量", "kwh", {"kwh", ""}, {"有効電力量", "active energy"}},
-        {Reading::Kvarh, "無効電力量", "kvarh", {"kvarh", ""}, {"無効電力量", "reactive energy"}},
-        {Reading::Hours, "積算時間", "hours", {"h", ""}, {"積算時間", "metering hours"}},
-        {Reading::Target, "目標力率", "target", {"%", ""}, {"目標力率", "target power factor"}},
-        {Reading::ContractKw, "契約電力", "contract_kw", {"kw", ""}, {"契約電力", "contract demand"}},
-        {Reading::UnitPrice, "基本料金単価", "unit_price", {"円/kw", "円"}, {"基本料金単価", "unit price"}},
+        {Reading::Kwh, {"有効電力量", "kwh", {"kwh", ""}}, {"有効電力量", "active energy"}},
+        {Reading::Kvarh, {"無効電力量", "kvarh", {"kvarh", ""}}, {"無効電力量", "reactive energy"}},
+        {Reading::Hours, {"積算時間", "hours", {"h", ""}}, {"積算時間", "metering hours"}},
+        {Reading::Target, {"目標力率", "target", {"%", ""}}, {"目標力率", "target power factor"}},
+        {Reading::ContractKw, {"契約電力", "contract_kw", {"kw", ""}}, {"契約電力", "contract demand"}},
+        {Reading::UnitPrice, {"基本料金単価", "unit_price", {"円/kw", "円"}}, {"基本料金単価", "unit price"}},
     }};
     return names;
 }
@@ -89,7 +87,7 @@ bool takeSuffix(std::string_view& text, std::string_view suffix)
     return true;
 }
 
-bool isUnitOf(std::string_view text, const ReadingName& name)
+bool isUnitOf(std::string_view text, const HeadingName& name)
 {
     for (const std::string_view unit : name.units) {
         std::string_view rest = text;
@@ -100,7 +98,7 @@ bool isUnitOf(std::string_view text, const ReadingName& name)
 }
 
 // What follows a reading's name: nothing, its unit, or its unit in brackets.
-bool isUnitPart(std::string_view rest, const ReadingName& name)
+bool isUnitPart(std::string_view rest, const HeadingName& name)
 {
     rest = core::trimmedBlanks(rest);
     if (rest.empty() || isUnitOf(rest, name))
@@ -178,17 +176,23 @@ const std::vector<std::string_view>& resultHeadings()
     return headings;
 }
 
-std::optional<Reading> readingNamed(std::string_view typed)
+bool headingNames(std::string_view typed, const HeadingName& name)
 {
     const std::string folded = halfWidth(typed);
     const std::string_view heading = core::trimmedBlanks(folded);
-    for (const ReadingName& name : readingNames()) {
-        for (const std::string_view spelling : {name.japanese, name.english}) {
-            std::string_view rest = heading;
-            if (takePrefix(rest, spelling) && isUnitPart(rest, name))
-                return name.reading;
-        }
+    for (const std::string_view spelling : {name.japanese, name.english}) {
+        std::string_view rest = heading;
+        if (!spelling.empty() && takePrefix(rest, spelling) && isUnitPart(rest, name))
+            return true;
     }
+    return false;
+}
+
+std::optional<Reading> readingNamed(std::string_view heading)
+{
+    for (const ReadingName& name : readingNames())
+        if (headingNames(heading, name.name))
+            return name.reading;
     return std::nullopt;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -48,15 +49,26 @@ enum ResultColumn : std::size_t {
 // The headings of the result columns, in that order, named as the screens name them.
 const std::vector<std::string_view>& resultHeadings();
 
+// How a heading may name a figure: its Japanese name, its English name and
+// up to two units (lower case; unused ones empty).
+struct HeadingName {
+    std::string_view japanese;
+    std::string_view english;
+    std::array<std::string_view, 2> units;
+};
+
+// Whether a heading names the figure: after trimming and with its full-width
+// letters, digits, signs and brackets read as half-width ones, its Japanese
+// or English name alone, or followed by one of its units, directly, after a
+// blank or in brackets. English names and units are read in any letter case.
+bool headingNames(std::string_view heading, const HeadingName& name);
+
 enum class Reading { Kwh, Kvarh, Hours, Target, ContractKw, UnitPrice };
 
-// The reading a heading names: after trimming and with its full-width
-// letters, digits, signs and brackets read as half-width ones, the reading's
-// Japanese or English name alone, or followed by one of its units, directly,
-// after a blank or in brackets: 有効電力量, 有効電力量kWh, 有効電力量(kWh),
-// 有効電力量（ｋWh）, kwh, KWh, 契約電力（ｋW）, 基本料金単価（円）, 基本料金単価 円／ｋW.
-// English names and units are read in any letter case. A heading that merely
-// begins with a name (有効電力量（前月）, 契約電力の実績) names nothing.
+// The reading a heading names, as headingNames reads it: 有効電力量,
+// 有効電力量kWh, 有効電力量(kWh), 有効電力量（ｋWh）, kwh, KWh, 契約電力（ｋW）,
+// 基本料金単価（円）, 基本料金単価 円／ｋW. A heading that merely begins with a
+// name (有効電力量（前月）, 契約電力の実績) names nothing.
 std::optional<Reading> readingNamed(std::string_view heading);
 
 struct InputColumns {

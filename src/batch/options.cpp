@@ -2,6 +2,7 @@
 
 #include "batch/messages.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -55,6 +56,8 @@ std::size_t qtOptionLength(const std::vector<std::string>& arguments, std::size_
 
 bool wantsCommandLine(const std::vector<std::string>& arguments)
 {
+    if (monthsWindowOf(arguments))
+        return false;
     for (std::size_t at = 0; at < arguments.size();) {
         const std::size_t length = qtOptionLength(arguments, at);
         if (length == 0)
@@ -62,6 +65,20 @@ bool wantsCommandLine(const std::vector<std::string>& arguments)
         at += length;
     }
     return false;
+}
+
+std::optional<MonthsWindow> monthsWindowOf(const std::vector<std::string>& arguments)
+{
+    std::vector<std::string> rest = withoutQtOptions(arguments);
+    const auto months = std::find(rest.begin(), rest.end(), "--months");
+    if (months == rest.end() || rest.size() > 2)
+        return std::nullopt;
+    rest.erase(months);
+    if (rest.empty())
+        return MonthsWindow{};
+    if (rest.front().starts_with('-'))
+        return std::nullopt;
+    return MonthsWindow{rest.front()};
 }
 
 std::vector<std::string> withoutQtOptions(const std::vector<std::string>& arguments)

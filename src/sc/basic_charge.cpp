@@ -21,10 +21,16 @@ double tariffPercent(double intPf, pf::Phase phase)
     return phase == pf::Phase::Lead ? 100 : std::min(100.0, roundedHalfUp(intPf));
 }
 
-double monthlySavingYen(double unitPrice, double contractKw, double present, double after)
+double basicChargePercent(const PowerFactorRule& rule, double percent)
 {
     namespace checked = core::checked;
-    const double points = checked::sub(after, present);
+    return checked::sub(100, checked::mul(checked::sub(percent, rule.basis), rule.step));
+}
+
+double monthlySavingYen(double unitPrice, double contractKw, double present, double after, double step)
+{
+    namespace checked = core::checked;
+    const double points = checked::mul(checked::sub(after, present), step);
     return roundedHalfUp(checked::div(checked::mul(checked::mul(unitPrice, contractKw), points), 100));
 }
 

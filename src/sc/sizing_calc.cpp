@@ -47,9 +47,9 @@ void load(const program::Calculation& f, std::string_view pfCaption, std::string
     const double b = core::roundHalfEven(div(mul(wholePoints, 100), sub(185, f.intPf)), 0);
 
     texts.lblHours = core::plainNumberText(f.intHours);
-    texts.lblKw = core::formatNumber(p, "##,##0.00");
-    texts.lblLagKvar = core::formatNumber(q, "##,##0.00");
-    texts.lblKVA = core::formatNumber(s, "##,##0.00");
+    texts.lblKw = averagePowerText(p);
+    texts.lblLagKvar = averagePowerText(q);
+    texts.lblKVA = averagePowerText(s);
     texts.txtScKvar = roundedText(state.dblScKvar, state.strFormat);
     texts.txtScKvar2 = roundedText(state.dblScKvar2, state.strFormat);
     texts.txtLKvar = roundedText(state.dblLKvar, state.strFormat);
@@ -63,6 +63,11 @@ void load(const program::Calculation& f, std::string_view pfCaption, std::string
 }
 
 } // namespace
+
+std::string averagePowerText(double kw)
+{
+    return core::formatNumber(kw, "##,##0.00");
+}
 
 SizingLoad computeSizing(const program::Calculation& figures, std::string_view pfCaption, std::string_view lblLCaption,
     bool option2Selected, SizingState state)

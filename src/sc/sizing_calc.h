@@ -32,6 +32,9 @@ struct LoadTexts {
     std::optional<double> requiredKvar;
 };
 
+// An average power as the sizing screen writes it: "##,##0.00".
+std::string averagePowerText(double kw);
+
 // The load as far as it went.
 struct SizingLoad {
     LoadTexts texts;   // every text its steps set

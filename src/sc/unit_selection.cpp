@@ -66,15 +66,6 @@ void rate(FrequencySelection& chosen, std::string_view lblL)
     chosen.reactorRating = composed(units, largest.txtLKvar, rest.txtLKvar);
 }
 
-// The power factor at the powers p and q with a unit of `unit` kvar, as the
-// power-factor screen writes one.
-PfWithUnit withUnit(double p, double q, double unit)
-{
-    const double kvar = checked::sub(q, unit);
-    const double intPf = pf::powerFactor(p, kvar);
-    return {intPf, core::formatNumber(intPf, "0.00"), kvar < 0 ? pf::Phase::Lead : pf::Phase::Lag};
-}
-
 void addProblem(std::vector<std::string>& problems, std::string problem)
 {
     if (std::find(problems.begin(), problems.end(), problem) == problems.end())
@@ -124,16 +115,23 @@ std::optional<double> figure(std::string_view typed, std::string_view caption, L
     return number.value;
 }
 
+// Raises core::ArithmeticError (Overflow) for a capacity whose units no
+// longer count exactly.
+void checkCountable(double kvar, const Series& series)
+{
+    if (!(kvar <= LargestExactWhole - series.back()))
+        throw core::ArithmeticError(core::ArithmeticError::Kind::Overflow);
+}
+
 } // namespace
 
 std::optional<StandardUnits> standardUnits(double requiredKvar, const Series& series)
 {
     if (!(requiredKvar > 0))
         return std::nullopt;
+    checkCountable(requiredKvar, series);
     StandardUnits units;
     units.largest = series.back();
-    if (!(requiredKvar <= LargestExactWhole - units.largest))
-        throw core::ArithmeticError(core::ArithmeticError::Kind::Overflow);
     // What the units must at least total.
     const double need = requiredKvar - requiredKvar * CoverTolerance;
     // What is left to cover is never above the largest unit, so the lower
@@ -160,6 +158,50 @@ std::optional<StandardUnits> standardUnits(double requiredKvar, const Series& se
         units.rest.reset();
     }
     return units;
+}
+
+std::optional<StandardUnits> unitsWithin(double kvar, const Series& series)
+{
+    if (!(kvar > 0))
+        return std::nullopt;
+    checkCountable(kvar, series);
+    StandardUnits units;
+    units.largest = series.back();
+    // What the units may at most total.
+    const double room = kvar + kvar * CoverTolerance;
+    units.largestCount = std::floor(room / units.largest);
+    double rest = room - units.largestCount * units.largest;
+    if (rest < 0) {
+        --units.largestCount;
+        rest += units.largest;
+    }
+    const auto within = std::upper_bound(series.begin(), series.end(), rest);
+    if (within != series.begin())
+        units.rest = *(within - 1);
+    if (units.rest == units.largest) {
+        ++units.largestCount;
+        units.rest.reset();
+    }
+    if (units.largestCount == 0 && !units.rest)
+        return std::nullopt;
+    return units;
+}
+
+std::string unitTotalText(const StandardUnits& units)
+{
+    return whole(units.total());
+}
+
+std::string compositionText(const StandardUnits& units)
+{
+    return composed(units, whole(units.largest), units.rest ? whole(*units.rest) : "");
+}
+
+PfWithUnit pfWithUnit(double p, double q, double unitKvar)
+{
+    const double kvar = checked::sub(q, unitKvar);
+    const double intPf = pf::powerFactor(p, kvar);
+    return {intPf, core::formatNumber(intPf, "0.00"), kvar < 0 ? pf::Phase::Lead : pf::Phase::Lag};
 }
 
 UnitSelection selectUnits(const LoadTexts& load, double intPf, std::string_view lblL, const SelectionInputs& inputs)
@@ -190,15 +232,14 @@ UnitSelection selectUnits(const LoadTexts& load, double intPf, std::string_view 
         }
         const double unit = chosen.units ? chosen.units->total() : 0;
         if (chosen.units) {
-            const StandardUnits& units = *chosen.units;
-            chosen.total = whole(unit);
-            chosen.composition = composed(units, whole(units.largest), units.rest ? whole(*units.rest) : "");
+            chosen.total = unitTotalText(*chosen.units);
+            chosen.composition = compositionText(*chosen.units);
         }
         try {
             if (load.p && load.q)
-                chosen.pf = withUnit(*load.p, *load.q, unit);
+                chosen.pf = pfWithUnit(*load.p, *load.q, unit);
             if (lightKw && lightKvar)
-                chosen.lightLoadPf = withUnit(*lightKw, *lightKvar, unit);
+                chosen.lightLoadPf = pfWithUnit(*lightKw, *lightKvar, unit);
             if (contract && price && chosen.pf) {
                 const double monthly = monthlySavingYen(*price, *contract, tariffPercent(intPf, pf::Phase::Lag),
                     tariffPercent(chosen.pf->intPf, chosen.pf->phase));

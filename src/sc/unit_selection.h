@@ -43,6 +43,17 @@ struct StandardUnits {
 // for a capacity whose units no longer count exactly: one within a largest
 // unit of 2⁵³ kvar or beyond.
 std::optional<StandardUnits> standardUnits(double requiredKvar, const Series& series);
+// The units that stay within a capacity, as large as they can: as many of
+// the largest unit as fit and the largest unit of the series within the
+// rest, to within CoverTolerance as above (990 kvar: 500＋400; 9 kvar at
+// 50 Hz: none). Nothing when not even the smallest unit fits. Raises
+// core::ArithmeticError (Overflow) as standardUnits does.
+std::optional<StandardUnits> unitsWithin(double kvar, const Series& series);
+
+// The units as the selection window writes them: their total ("1,200") and
+// what they are made of ("500×2＋200").
+std::string unitTotalText(const StandardUnits& units);
+std::string compositionText(const StandardUnits& units);
 
 using program::SelectionInputs;
 
@@ -52,6 +63,9 @@ struct PfWithUnit {
     std::string text; // "0.00"
     pf::Phase phase = pf::Phase::Lag;
 };
+// The power factor at the average powers p and q with units of `unitKvar`
+// kvar in service. Raises core::ArithmeticError when it cannot be worked out.
+PfWithUnit pfWithUnit(double p, double q, double unitKvar);
 
 struct FrequencySelection {
     std::optional<StandardUnits> units; // nothing when nothing is required

@@ -162,6 +162,12 @@ private slots:
     void standardUnitsMatchTheWindow_data();
     void standardUnitsMatchTheWindow();
     void itsOwnResultReadBack();
+    void monthsWindowOrCommandLine_data();
+    void monthsWindowOrCommandLine();
+    void monthsOfACustomer();
+    void monthsFileReadBack();
+    void monthsFileRefused_data();
+    void monthsFileRefused();
     void cp932AsTheSystemConvertsIt();
 };
 
@@ -721,6 +727,23 @@ void TestBatch::commandLines_data()
     QTest::newRow("-- as a value") << QStringList{"--batch", "--"} << batch::UsageOrFileError
         << "kandelo: cannot read --: No such file or directory\n";
     QTest::newRow("a Qt option along") << QStringList{"--batch", "-", "-platform", "offscreen"} << batch::AllRowsComputed << "";
+    QTest::newRow("--target without --months") << QStringList{"--batch", "-", "--target", "95"} << batch::UsageOrFileError
+        << "kandelo: --target goes with --months\n";
+    QTest::newRow("--months and --batch") << QStringList{"--months", "-", "--batch", "-"} << batch::UsageOrFileError
+        << "kandelo: --batch and --months do not go together\n";
+    QTest::newRow("two files to --months") << QStringList{"--months", "a.csv", "b.csv"} << batch::UsageOrFileError
+        << "kandelo: unexpected argument b.csv (the input file goes after --batch; see kandelo --help)\n";
+    QTest::newRow("--months without a file") << QStringList{"--months", "-o", "-"} << batch::UsageOrFileError
+        << "kandelo: --months needs an input file (\"-\" for standard input)\n";
+    QTest::newRow("months without a frequency") << QStringList{"--months", "-", "--target", "95", "-o", "-"}
+        << batch::UsageOrFileError << "kandelo: give the frequency with --frequency 50 or --frequency 60 (the file names none)\n";
+    QTest::newRow("a frequency of neither") << QStringList{"--months", "-", "--frequency", "55", "-o", "-"}
+        << batch::UsageOrFileError << "kandelo: the frequency \"55\" is 50 or 60\n";
+    QTest::newRow("months without a target") << QStringList{"--months", "-", "--frequency", "60", "-o", "-"}
+        << batch::UsageOrFileError << "kandelo: give the target power factor with --target (the file names none)\n";
+    // The one row has no hours: the month is left out, and the plan has none.
+    QTest::newRow("a month left out") << QStringList{"--months", "-", "--frequency=60", "--target=95", "-o", "-"}
+        << batch::SomeRowsRefused << "";
 }
 
 // The command line is read as QCommandLineParser reads one, and anything else
@@ -1003,6 +1026,118 @@ void TestBatch::standardUnitsMatchTheWindow()
 
 // A result file given to the batch again: its result columns are results,
 // made anew from the readings and not doubled, whatever they held.
+void TestBatch::monthsWindowOrCommandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("window");
+    QTest::addColumn<QString>("file"); // the window's
+    QTest::newRow("--months alone") << QStringList{"--months"} << true << "";
+    QTest::newRow("with a file") << QStringList{"--months", "a.csv"} << true << "a.csv";
+    QTest::newRow("the file first") << QStringList{"a.csv", "--months"} << true << "a.csv";
+    QTest::newRow("with Qt's options") << QStringList{"-platform", "offscreen", "--months", "a.csv"} << true << "a.csv";
+    QTest::newRow("-o: the command line") << QStringList{"--months", "a.csv", "-o", "-"} << false << "";
+    QTest::newRow("a frequency: the command line") << QStringList{"--months", "a.csv", "--frequency", "50"} << false << "";
+    QTest::newRow("an option for a file") << QStringList{"--months", "--help"} << false << "";
+    QTest::newRow("two files") << QStringList{"--months", "a.csv", "b.csv"} << false << "";
+}
+
+// "--months [FILE]" opens the window; anything more is the command line.
+void TestBatch::monthsWindowOrCommandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, window);
+    QFETCH(QString, file);
+    const std::vector<std::string> args = ::arguments(arguments);
+    QCOMPARE(batch::wantsCommandLine(args), !window);
+    const std::optional<batch::MonthsWindow> opened = batch::monthsWindowOf(args);
+    QCOMPARE(opened.has_value(), window);
+    if (opened)
+        QCOMPARE(q(opened->file.value_or("")), file);
+}
+
+// A year of months with its bills (worked by hand in test_months_calc):
+// each month's columns, then the plan as caption-and-value rows.
+void TestBatch::monthsOfACustomer()
+{
+    const Run r = run({"--months", KANDELO_MONTHS_YEAR, "--frequency", "50", "--target", "95"});
+    QCOMPARE(r.status, batch::AllRowsComputed);
+    QVERIFY(r.err.empty());
+    QVERIFY(r.out.rfind(Bom, 0) == 0);
+    const auto out = records(std::string_view(r.out).substr(Bom.size()));
+    QCOMPARE(out.size(), std::size_t(1 + 12 + 1 + 11 + 3 + 2)); // heading, months, empty row, plan, settings, notes
+    QCOMPARE(q(out[0].back()), QStringLiteral("注意"));
+    QCOMPARE(under(out, 5, "必要容量（kvar）"), QStringLiteral("111"));
+    QCOMPARE(under(out, 5, "節減額 固定のみ（円）"), QStringLiteral("74250")); // 4,125 円 a point, 18 points
+    QCOMPARE(under(out, 6, "請求上の力率（％）"), QStringLiteral("94")); // 94.4999993 %
+    QCOMPARE(under(out, 7, "請求上の力率（％）"), QStringLiteral("95")); // 94.5000018 %
+    QVERIFY(under(out, 10, "注意").startsWith(QStringLiteral("請求書の力率（86％）と合いません")));
+    QCOMPARE(out[13], std::vector<std::string>{""});
+    QStringList plan;
+    for (std::size_t row = 14; row < out.size(); ++row)
+        plan << q(out[row].at(0)) + u'=' + q(out[row].at(1));
+    QCOMPARE(plan.mid(0, 15),
+        (QStringList{"固定のみ（kvar）=150", "構成=150", "固定部分（kvar）=なし", "自動部分（kvar）=150",
+            "全体（kvar）=150", "構成=150", "節減額合計 固定のみ（円）=540375", "節減額合計 固定＋自動（円）=346500",
+            "月数=12", "年間の節減額 固定のみ（円）=540375", "年間の節減額 固定＋自動（円）=346500",
+            "目標力率（％）=95", "周波数=50Hz", "力率による基本料金=85％から1％につき1％（供給約款）",
+            "注意=固定のみでは進み力率になる月があります：補償しすぎです"}));
+}
+
+// The result is the customer's file: read again (in CP932 too), with the
+// target and frequency it holds, it gives itself; a month added is taken up.
+void TestBatch::monthsFileReadBack()
+{
+    const Run first = run({"--months", KANDELO_MONTHS_YEAR, "--frequency", "60", "--target", "95", "--encoding", "utf-8"});
+    QCOMPARE(first.status, batch::AllRowsComputed);
+    const Run again = run({"--months", "-", "--encoding", "utf-8"}, first.out);
+    QCOMPARE(again.status, batch::AllRowsComputed);
+    QCOMPARE(q(again.out), q(first.out));
+    const Run cp932 = run({"--months", "-", "--encoding", "cp932"}, first.out);
+    const Run fromCp932 = run({"--months", "-", "--encoding", "utf-8"}, cp932.out);
+    QCOMPARE(q(fromCp932.out), q(first.out));
+
+    std::string added = first.out;
+    added.insert(added.find("\r\n\r\n") + 2, "2026年4月,30,84000,50400,250,1650,\r\n");
+    const Run next = run({"--months", "-", "--encoding", "utf-8"}, added);
+    const auto out = records(next.out);
+    QCOMPARE(q(out.at(13).at(0)), QStringLiteral("2026年4月"));
+    QCOMPARE(under(out, 13, "請求上の力率（％）"), QStringLiteral("86"));
+    QCOMPARE(q(out.at(15).at(0) + "=" + out.at(15).at(1)), QStringLiteral("固定のみ（kvar）=150"));
+    QVERIFY(next.out.find("月数,13\r\n") != std::string::npos);
+    QVERIFY(next.out.find("年間の節減額の見込み 固定のみ（円）,") != std::string::npos);
+}
+
+void TestBatch::monthsFileRefused_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no energies' columns") << "年月,日数,契約電力\n4月,30,250\n"
+        << "kandelo: no columns of the active and reactive energy (有効電力量, 無効電力量) or of the register readings (有効指示数, 無効指示数) in the heading\n";
+    QTest::newRow("a reading without its pair") << "年月,日数,有効指示数,無効電力量\n4月,30,1,2\n"
+        << "kandelo: no columns of the active and reactive energy (有効電力量, 無効電力量) or of the register readings (有効指示数, 無効指示数) in the heading\n";
+    QTest::newRow("two columns of days") << "日数,kwh,kvarh,日数（日）\n30,1,2,30\n"
+        << "kandelo: columns 1 (日数) and 4 (日数（日）) both name the days\n";
+    QTest::newRow("a row longer than the heading") << "kwh,kvarh,日数\n1,2,30,x\n"
+        << "kandelo: line 2 has more fields than the heading\n";
+    QTest::newRow("37 months") << "kwh,kvarh,日数\n" + QString("1,2,30\n").repeated(37)
+        << "kandelo: line 38: at most 36 months\n";
+    QTest::newRow("a rule of none") << "kwh,kvarh,日数\n1,2,30\n\n周波数,50Hz\n目標力率（％）,95\n力率による基本料金,半分\n"
+        << "kandelo: line 6: cannot read 力率による基本料金 \"半分\"\n";
+    QTest::newRow("a frequency of none") << "kwh,kvarh,日数\n1,2,30\n\n周波数,55Hz\n"
+        << "kandelo: line 4: cannot read 周波数 \"55Hz\"\n";
+}
+
+// A file that cannot be the customer's months is refused whole, in one line.
+void TestBatch::monthsFileRefused()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, message);
+    const Run r = run({"--months", "-", "--frequency", "50", "--target", "95"}, input.toStdString());
+    QCOMPARE(r.status, batch::UsageOrFileError);
+    QCOMPARE(q(r.err), message);
+    QVERIFY(r.out.empty());
+}
+
 void TestBatch::itsOwnResultReadBack()
 {
     const std::string input = "顧客番号,有効電力量,無効電力量,積算時間,目標力率,契約電力,基本料金単価\n"

@@ -19,14 +19,16 @@ declare -A below=(
     [calculation]="input sc pf program core"
     [report]="calculation input sc pf program core"
     [batch]="calculation input sc pf program core"
-    [batch_io]="batch calculation input sc pf program core"
+    [months]="batch calculation input sc pf program core"
+    [batch_io]="months batch calculation input sc pf program core"
     [forms_ui]="forms core"
     [program_ui]="forms_ui forms program core"
     [input_ui]="program_ui forms_ui forms calculation input sc pf program core"
     [pf_ui]="program_ui forms_ui forms calculation input sc pf program core"
     [sc_ui]="program_ui forms_ui forms calculation input sc pf program core"
+    [months_ui]="forms_ui forms months batch calculation input sc pf program core"
     [report_ui]="report pf_ui program_ui forms_ui forms calculation input sc pf program core"
-    [app]="report_ui report input_ui pf_ui sc_ui program_ui forms_ui forms batch_io batch calculation input sc pf program core"
+    [app]="months_ui report_ui report input_ui pf_ui sc_ui program_ui forms_ui forms batch_io months batch calculation input sc pf program core"
 )
 
 # The layer of a file of src/, by its folder.
@@ -39,6 +41,7 @@ layer_of_source() {
         pf/ui/*) echo pf_ui ;;
         sc/ui/*) echo sc_ui ;;
         report/ui/*) echo report_ui ;;
+        months/ui/*) echo months_ui ;;
         batch/io/*) echo batch_io ;;
         *) echo "${path%%/*}" ;;
     esac

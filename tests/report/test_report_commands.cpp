@@ -54,6 +54,8 @@ public:
         ++printed;
         return forms::PrintOutcome::Printed;
     }
+    QString openFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    forms::SaveAnswer askToSave(QWidget*, const QString&) override { return forms::SaveAnswer::Cancel; }
     void tell(QWidget*, const QString& text) override { told << text; }
 };
 
@@ -474,7 +476,7 @@ void TestReportCommands::rightClickMenuAndShortcuts()
     QWidget* label = Session::control<QWidget>(pf, "lblKwh");
     QContextMenuEvent rightClick(QContextMenuEvent::Mouse, label->rect().center(), label->mapToGlobal(label->rect().center()));
     QApplication::sendEvent(label, &rightClick);
-    QCOMPARE(captions, (QStringList{"コピー|Ctrl+C", "PDFで保存...|Ctrl+S", "印刷...|Ctrl+P"}));
+    QCOMPARE(captions, (QStringList{"コピー|Ctrl+C", "PDFで保存...|Ctrl+S", "印刷...|Ctrl+P", "月別の力率...|Ctrl+M"}));
     QTRY_COMPARE(QGuiApplication::clipboard()->text(), s.reportText());
 
     // The shortcuts reach the same commands.

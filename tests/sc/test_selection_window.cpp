@@ -4,6 +4,7 @@
 #include "sc/ui/selection_window.h"
 #include "support/selection_table.h"
 #include "support/session.h"
+#include "support/typing.h"
 #include "support/texts.h"
 
 #include <QAccessible>
@@ -39,14 +40,7 @@ struct SelectionView {
     // A cell of the table: the row whose caption begins so, at 50 Hz (0) or 60 Hz (1).
     QString cell(const QString& caption, int column) { return SelectionTable(window()).cell(caption, column); }
     QLineEdit* box(const char* name) { return Session::control<QLineEdit>(window(), name); }
-    // Types into a box as a user does, any character.
-    void type(const char* name, const QString& typed)
-    {
-        QLineEdit* field = box(name);
-        QTest::mouseClick(field, Qt::LeftButton);
-        for (const QChar c : typed)
-            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
+    void type(const char* name, const QString& typed) { typeInto(box(name), typed); }
     void clear(const char* name)
     {
         QLineEdit* field = box(name);
@@ -79,6 +73,8 @@ public:
         printedFrom << parent;
         return forms::PrintOutcome::Cancelled;
     }
+    QString openFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    forms::SaveAnswer askToSave(QWidget*, const QString&) override { return forms::SaveAnswer::Cancel; }
     void tell(QWidget*, const QString&) override {}
 };
 
@@ -141,7 +137,8 @@ void TestSelectionWindow::openedFromTheMenuAndTheShortcut()
     for (QAction* action : sc->actions())
         captions << action->text() + u'|' + action->shortcut().toString();
     QCOMPARE(captions,
-        (QStringList{"コピー|Ctrl+C", "PDFで保存...|Ctrl+S", "印刷...|Ctrl+P", "標準容量の選定...|Ctrl+T"}));
+        (QStringList{"コピー|Ctrl+C", "PDFで保存...|Ctrl+S", "印刷...|Ctrl+P", "月別の力率...|Ctrl+M",
+            "標準容量の選定...|Ctrl+T"}));
     QCOMPARE(sc->contextMenuPolicy(), Qt::ActionsContextMenu);
 
     sc->actions().back()->trigger();

@@ -1,6 +1,7 @@
 #include "batch/io/arguments.h"
 
 #include "batch/messages.h"
+#include "months/messages.h"
 
 #include <QCommandLineParser>
 
@@ -61,9 +62,12 @@ Invocation parseArguments(const std::vector<std::string>& given)
         QStringList{QStringLiteral("o"), QStringLiteral("output")}, none, QStringLiteral("OUT"));
     const QCommandLineOption encoding(QStringLiteral("encoding"), none, QStringLiteral("ENCODING"));
     const QCommandLineOption inputEncoding(QStringLiteral("input-encoding"), none, QStringLiteral("ENCODING"));
+    const QCommandLineOption months(QStringLiteral("months"));
+    const QCommandLineOption target(QStringLiteral("target"), none, QStringLiteral("PF"));
+    const QCommandLineOption frequency(QStringLiteral("frequency"), none, QStringLiteral("HZ"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({batch, output, encoding, inputEncoding, help, version});
+    parser.addOptions({batch, output, encoding, inputEncoding, months, target, frequency, help, version});
 
     if (!parser.parse(list)) {
         if (!parser.unknownOptionNames().isEmpty())
@@ -78,24 +82,37 @@ Invocation parseArguments(const std::vector<std::string>& given)
             throw BatchError(message::givenTwice(written(name)));
         seen << option;
     }
-    if (!parser.positionalArguments().isEmpty())
-        throw BatchError(message::unexpectedArgument(parser.positionalArguments().front().toStdString()));
+    // The months take their file as the one argument that is no option.
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() > (parser.isSet(months) ? 1 : 0))
+        throw BatchError(message::unexpectedArgument(positional.back().toStdString()));
+    if (parser.isSet(batch) && parser.isSet(months))
+        throw BatchError(months::message::notWithBatch());
+    for (const QCommandLineOption* monthsOnly : {&target, &frequency})
+        if (!parser.isSet(months) && parser.isSet(*monthsOnly))
+            throw BatchError(months::message::onlyWithMonths(written(monthsOnly->names().front())));
 
     if (parser.isSet(help))
         return {Invocation::Kind::Help, {}};
     if (parser.isSet(version))
         return {Invocation::Kind::Version, {}};
-    if (!parser.isSet(batch))
+    if (!parser.isSet(batch) && !parser.isSet(months))
         throw BatchError(message::nothingToDo());
+    if (parser.isSet(months) && positional.isEmpty())
+        throw BatchError(months::message::inputNeeded());
     Options options;
-    options.input = parser.value(batch).toStdString();
+    options.input = (parser.isSet(batch) ? parser.value(batch) : positional.front()).toStdString();
+    if (parser.isSet(target))
+        options.target = parser.value(target).toStdString();
+    if (parser.isSet(frequency))
+        options.frequency = parser.value(frequency).toStdString();
     if (parser.isSet(output) && parser.value(output) != u"-")
         options.output = parser.value(output).toStdString();
     if (parser.isSet(encoding))
         options.encoding = encodingValue(parser.value(encoding).toStdString(), false);
     if (parser.isSet(inputEncoding))
         options.inputEncoding = encodingValue(parser.value(inputEncoding).toStdString(), true);
-    return {Invocation::Kind::Batch, options};
+    return {parser.isSet(months) ? Invocation::Kind::Months : Invocation::Kind::Batch, options};
 }
 
 } // namespace kandelo::batch

@@ -7,6 +7,7 @@
 #include "batch/io/interruption.h"
 #include "batch/io/progress.h"
 #include "batch/output.h"
+#include "months/months_run.h"
 #include "program/version.h"
 
 #include <cerrno>
@@ -26,6 +27,13 @@ void writeOut(std::ostream& out, std::string_view text)
         throw BatchError(message::cannotWriteStandardOutput(errno));
 }
 
+void reportReplaced(std::ostream& err, std::size_t replacedCharacters, Language language)
+{
+    if (replacedCharacters > 0)
+        writeText(err,
+            std::string(ProgramName) + ": " + message::writtenAsQuestionMarks(replacedCharacters).in(language) + '\n');
+}
+
 int runBatchCommand(const Options& options, std::istream& in, std::ostream& out, std::ostream& err, Language language)
 {
     const std::unique_ptr<ByteSink> file = options.output ? openOutputFile(*options.output) : nullptr;
@@ -35,10 +43,19 @@ int runBatchCommand(const Options& options, std::istream& in, std::ostream& out,
     TerminalProgress progress(err);
     const RunSummary summary = runBatch(options, *input, output, &progress);
     output.commit();
-    if (summary.replacedCharacters > 0)
-        writeText(err,
-            std::string(ProgramName) + ": " + message::writtenAsQuestionMarks(summary.replacedCharacters).in(language)
-                + '\n');
+    reportReplaced(err, summary.replacedCharacters, language);
+    return summary.anyRefused ? SomeRowsRefused : AllRowsComputed;
+}
+
+int runMonthsCommand(const Options& options, std::istream& in, std::ostream& out, std::ostream& err, Language language)
+{
+    const std::unique_ptr<ByteSink> file = options.output ? openOutputFile(*options.output) : nullptr;
+    StreamOutput standardOutput(out);
+    ByteSink& output = file ? *file : standardOutput;
+    const std::unique_ptr<ByteSource> input = openInput(options.input, in);
+    const months::MonthsSummary summary = months::runMonths(options, *input, output);
+    output.commit();
+    reportReplaced(err, summary.replacedCharacters, language);
     return summary.anyRefused ? SomeRowsRefused : AllRowsComputed;
 }
 
@@ -57,6 +74,8 @@ int runCommandLine(const std::vector<std::string>& arguments, std::istream& in, 
         case Invocation::Kind::Version:
             writeOut(out, std::string(ProgramName) + ' ' + std::string(program::Version) + '\n');
             return AllRowsComputed;
+        case Invocation::Kind::Months:
+            return runMonthsCommand(invocation.options, in, out, err, language);
         case Invocation::Kind::Batch:
             break;
         }

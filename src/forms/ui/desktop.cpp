@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QLibrary>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QToolTip>
 #include <QWidget>
 
@@ -33,6 +35,30 @@ QString SystemDesktop::saveFileName(
     QWidget* parent, const QString& caption, const QString& proposed, const QString& filter)
 {
     return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
+}
+
+QString SystemDesktop::openFileName(
+    QWidget* parent, const QString& caption, const QString& folder, const QString& filter)
+{
+    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+}
+
+SaveAnswer SystemDesktop::askToSave(QWidget* parent, const QString& question)
+{
+    QMessageBox box(QMessageBox::Warning, parent ? parent->windowTitle() : QString(), question,
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.button(QMessageBox::Save)->setText(QStringLiteral("保存する(&S)"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("保存しない(&N)"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("キャンセル"));
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveAnswer::Save;
+    case QMessageBox::Discard:
+        return SaveAnswer::Discard;
+    default:
+        return SaveAnswer::Cancel;
+    }
 }
 
 PrintOutcome SystemDesktop::printPage(QWidget* parent, const std::function<void(QPaintDevice&)>& paintPage)
