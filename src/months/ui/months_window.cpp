@@ -94,9 +94,9 @@ Sheet readFile(const QString& path, const QByteArray& bytes)
     return readSheet(name, records);
 }
 
-// The charts of the months, side by side, drawn as the report draws them.
 } // namespace
 
+// The charts of the months, side by side, drawn as the report draws them.
 class ChartsView : public QWidget {
 public:
     explicit ChartsView(const MonthsResult& result, QWidget* parent)
