@@ -3,6 +3,7 @@
 #include "report/ui/report_commands.h"
 #include "report/ui/report_page.h"
 #include "support/ink.h"
+#include "support/pdf_words.h"
 #include "support/session.h"
 #include "support/texts.h"
 
@@ -94,24 +95,6 @@ struct ReportSession : Session {
     QTemporaryDir folder;
     AnsweringDesktop* desktop = nullptr;
 };
-
-// What a poppler tool prints for a PDF file.
-QString poppler(const QString& tool, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(tool, arguments);
-    if (!process.waitForFinished(20000) || process.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// poppler's tools read the PDF files back; where there are none (Windows),
-// the test of a PDF's text is skipped, the page's layout being tested on an image.
-#define REQUIRE_POPPLER()                                                                                            \
-    do {                                                                                                             \
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())                                   \
-            QSKIP("no pdftotext (poppler-utils) to read the PDF back");                                             \
-    } while (false)
 
 QString pdfText(const QString& file)
 {
@@ -611,20 +594,8 @@ void TestReportCommands::pdfHoldsEveryFigureWhole()
         report::paintReportPage(writer, r, pf::TwipPoint{5219.48f, 2719.73f});
     }
     REQUIRE_POPPLER();
-    const QString xml = poppler(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), file, QStringLiteral("-")});
-    QVERIFY2(!xml.isEmpty(), "pdftotext (poppler-utils) read nothing");
-    struct Word {
-        QString text;
-        QRectF box; // in points
-    };
-    QList<Word> words;
-    const QRegularExpression word(QStringLiteral(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
-    for (auto match = word.globalMatch(xml); match.hasNext();) {
-        const auto m = match.next();
-        words.push_back({m.captured(5), QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
-                                            QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
-    }
+    const QList<PdfWord> words = pdfWords(file);
+    QVERIFY2(!words.isEmpty(), "pdftotext (poppler-utils) read nothing");
     const qreal pointsPerDot = 72.0 / 600;
     const auto inPoints = [&](const QRectF& r) {
         return QRectF(origin + r.topLeft() * pointsPerDot, r.size() * pointsPerDot);
@@ -636,7 +607,7 @@ void TestReportCommands::pdfHoldsEveryFigureWhole()
         if (!isFigure(text) || !number.match(text.text).hasMatch())
             continue;
         ++numbers;
-        const auto found = std::find_if(words.begin(), words.end(), [&](const Word& w) { return w.text == text.text; });
+        const auto found = std::find_if(words.begin(), words.end(), [&](const PdfWord& w) { return w.text == text.text; });
         QVERIFY2(found != words.end(), qPrintable(text.text + " is not one word of the PDF"));
         const QRectF column = inPoints(text.column);
         QVERIFY2(found->box.left() >= column.left() - 1 && found->box.right() <= column.right() + 1,
