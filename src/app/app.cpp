@@ -109,10 +109,10 @@ void App::addResultCommands(QWidget* window)
 
 void App::showMonthsWindow()
 {
-    if (!monthsWindow_) {
+    if (!monthsWindow_)
         monthsWindow_ = std::make_unique<months::MonthsWindow>(desktop(), messageBox());
-        monthsWindow_->shareSelection(&calculation.selection);
-    }
+    // The customer as the window 標準容量の選定 has it now.
+    monthsWindow_->shareSelection(&calculation.selection);
     // The target the sizing screen works to, while it is open.
     if (sizing() && !monthsWindow_->isModified())
         monthsWindow_->setTarget(QString::fromStdString(core::plainNumberText(calculation.intTargetPf)));

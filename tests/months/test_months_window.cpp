@@ -162,9 +162,11 @@ void TestMonthsWindow::openedFromThePowerFactorMenu()
     QCOMPARE(window->windowTitle(), QStringLiteral("月別の力率[*]"));
     QCOMPARE(window->findChild<QLineEdit*>(QStringLiteral("txtTarget"))->text(), QString());
     window->close();
+    s.app.calculation.selection.customer = "佐藤電機"; // typed in the window 標準容量の選定 meanwhile
     (*months)->trigger();
     QCOMPARE(s.app.monthsWindow(), window);
     QVERIFY(window->isVisible());
+    QCOMPARE(window->findChild<QLineEdit*>(QStringLiteral("txtCustomer"))->text(), QStringLiteral("佐藤電機"));
     window->close();
 }
 
