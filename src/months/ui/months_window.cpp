@@ -521,8 +521,11 @@ void MonthsWindow::paste()
         cells.erase(cells.begin());
     } else {
         const int column = std::max(0, table_->currentColumn());
+        qsizetype widest = 0;
+        for (const QStringList& line : cells)
+            widest = std::max(widest, line.size());
         columns.clear();
-        for (int at = 0; at < cells.front().size() + 64; ++at)
+        for (int at = 0; at < widest; ++at)
             columns.push_back(column + at);
     }
     if (std::size_t(row) + cells.size() > MaxMonths) {
