@@ -1,4 +1,5 @@
 #include "app/app.h"
+#include "app/months_alone.h"
 #include "app/qt_translation.h"
 #include "batch/io/command_line.h"
 #include "batch/options.h"
@@ -36,10 +37,7 @@ int main(int argc, char* argv[])
     if (const std::optional<kandelo::batch::MonthsWindow> months = kandelo::batch::monthsWindowOf(arguments)) {
         QApplication::setQuitOnLastWindowClosed(true);
         kandelo::forms::SystemDesktop desktop;
-        kandelo::months::MonthsWindow window(desktop, messageBox);
-        window.show();
-        if (months->file)
-            window.openFile(QString::fromStdString(*months->file));
+        const auto window = kandelo::app::showMonthsAlone(*months, desktop, messageBox);
         return QApplication::exec();
     }
 

@@ -1,4 +1,5 @@
 #include "app/app.h"
+#include "app/months_alone.h"
 #include "batch/io/command_line.h"
 #include "forms/ui/desktop.h"
 #include "months/months_report.h"
@@ -111,6 +112,7 @@ private slots:
     void cleanup() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
     void openedFromTheSizingScreen();
     void openedFromThePowerFactorMenu();
+    void openedFromTheCommandLine();
     void blockPasted_data();
     void blockPasted();
     void badEntriesMarked();
@@ -168,6 +170,28 @@ void TestMonthsWindow::openedFromThePowerFactorMenu()
     QVERIFY(window->isVisible());
     QCOMPARE(window->findChild<QLineEdit*>(QStringLiteral("txtCustomer"))->text(), QStringLiteral("佐藤電機"));
     window->close();
+}
+
+// "kandelo --months FILE" opens the window by itself with the customer's
+// file; a file that cannot be read is said, and the window stays.
+void TestMonthsWindow::openedFromTheCommandLine()
+{
+    RecordingMessageBox messages;
+    AnsweringDesktop desktop;
+    const std::optional<batch::MonthsWindow> asked = batch::monthsWindowOf({"--months", KANDELO_MONTHS_YEAR});
+    QVERIFY(asked);
+    const auto window = app::showMonthsAlone(*asked, desktop, messages);
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QCOMPARE(window->windowTitle(), QStringLiteral("月別の力率 - year.csv[*]"));
+    const auto* table = window->findChild<QTableWidget*>(QStringLiteral("tblMonths"));
+    QCOMPARE(table->item(11, 0)->text(), QStringLiteral("2026年3月"));
+    QCOMPARE(table->item(4, 3)->text(), QStringLiteral("117180"));
+    QVERIFY(messages.texts.isEmpty());
+
+    const auto unreadable = app::showMonthsAlone({std::string("no such folder/months.csv")}, desktop, messages);
+    QVERIFY(unreadable->isVisible());
+    QCOMPARE(messages.texts.size(), 1);
+    QVERIFY(messages.texts.front().startsWith(QStringLiteral("開けませんでした：")));
 }
 
 void TestMonthsWindow::blockPasted_data()
