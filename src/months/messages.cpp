@@ -65,6 +65,12 @@ Text inputNeeded()
         "--months needs an input file (\"-\" for standard input)"};
 }
 
+Text oneFile(std::string_view argument)
+{
+    return {"--months の入力ファイルは一つです：" + std::string(argument) + "（kandelo --help を参照）",
+        "--months takes one input file: " + std::string(argument) + " is one too many (see kandelo --help)"};
+}
+
 Text onlyWithMonths(std::string_view option)
 {
     return {std::string(option) + " は --months と一緒に使います", std::string(option) + " goes with --months"};

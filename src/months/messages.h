@@ -20,6 +20,7 @@ Text frequencyNeeded();
 Text targetNeeded();
 Text unknownFrequency(std::string_view value);
 Text inputNeeded();
+Text oneFile(std::string_view argument);
 Text onlyWithMonths(std::string_view option);
 Text notWithBatch();
 

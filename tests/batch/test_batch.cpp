@@ -732,7 +732,7 @@ void TestBatch::commandLines_data()
     QTest::newRow("--months and --batch") << QStringList{"--months", "-", "--batch", "-"} << batch::UsageOrFileError
         << "kandelo: --batch and --months do not go together\n";
     QTest::newRow("two files to --months") << QStringList{"--months", "a.csv", "b.csv"} << batch::UsageOrFileError
-        << "kandelo: unexpected argument b.csv (the input file goes after --batch; see kandelo --help)\n";
+        << "kandelo: --months takes one input file: b.csv is one too many (see kandelo --help)\n";
     QTest::newRow("--months without a file") << QStringList{"--months", "-o", "-"} << batch::UsageOrFileError
         << "kandelo: --months needs an input file (\"-\" for standard input)\n";
     QTest::newRow("months without a frequency") << QStringList{"--months", "-", "--target", "95", "-o", "-"}

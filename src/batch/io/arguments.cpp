@@ -84,8 +84,10 @@ Invocation parseArguments(const std::vector<std::string>& given)
     }
     // The months take their file as the one argument that is no option.
     const QStringList positional = parser.positionalArguments();
-    if (positional.size() > (parser.isSet(months) ? 1 : 0))
-        throw BatchError(message::unexpectedArgument(positional.back().toStdString()));
+    if (parser.isSet(months) && positional.size() > 1)
+        throw BatchError(months::message::oneFile(positional.back().toStdString()));
+    if (!parser.isSet(months) && !positional.isEmpty())
+        throw BatchError(message::unexpectedArgument(positional.front().toStdString()));
     if (parser.isSet(batch) && parser.isSet(months))
         throw BatchError(months::message::notWithBatch());
     for (const QCommandLineOption* monthsOnly : {&target, &frequency})

@@ -27,35 +27,24 @@ void writeOut(std::ostream& out, std::string_view text)
         throw BatchError(message::cannotWriteStandardOutput(errno));
 }
 
-void reportReplaced(std::ostream& err, std::size_t replacedCharacters, Language language)
+// Opens the output (a file, else standard output) and the input, runs over
+// them, commits the output once the run is complete, and tells what CP932
+// could not hold. The run returns a summary with anyRefused and
+// replacedCharacters.
+template <typename Run>
+int runOverFiles(
+    const Options& options, std::istream& in, std::ostream& out, std::ostream& err, Language language, const Run& run)
 {
-    if (replacedCharacters > 0)
+    const std::unique_ptr<ByteSink> file = options.output ? openOutputFile(*options.output) : nullptr;
+    StreamOutput standardOutput(out);
+    ByteSink& output = file ? *file : standardOutput;
+    const std::unique_ptr<ByteSource> input = openInput(options.input, in);
+    const auto summary = run(*input, output);
+    output.commit();
+    if (summary.replacedCharacters > 0)
         writeText(err,
-            std::string(ProgramName) + ": " + message::writtenAsQuestionMarks(replacedCharacters).in(language) + '\n');
-}
-
-int runBatchCommand(const Options& options, std::istream& in, std::ostream& out, std::ostream& err, Language language)
-{
-    const std::unique_ptr<ByteSink> file = options.output ? openOutputFile(*options.output) : nullptr;
-    StreamOutput standardOutput(out);
-    ByteSink& output = file ? *file : standardOutput;
-    const std::unique_ptr<ByteSource> input = openInput(options.input, in);
-    TerminalProgress progress(err);
-    const RunSummary summary = runBatch(options, *input, output, &progress);
-    output.commit();
-    reportReplaced(err, summary.replacedCharacters, language);
-    return summary.anyRefused ? SomeRowsRefused : AllRowsComputed;
-}
-
-int runMonthsCommand(const Options& options, std::istream& in, std::ostream& out, std::ostream& err, Language language)
-{
-    const std::unique_ptr<ByteSink> file = options.output ? openOutputFile(*options.output) : nullptr;
-    StreamOutput standardOutput(out);
-    ByteSink& output = file ? *file : standardOutput;
-    const std::unique_ptr<ByteSource> input = openInput(options.input, in);
-    const months::MonthsSummary summary = months::runMonths(options, *input, output);
-    output.commit();
-    reportReplaced(err, summary.replacedCharacters, language);
+            std::string(ProgramName) + ": " + message::writtenAsQuestionMarks(summary.replacedCharacters).in(language)
+                + '\n');
     return summary.anyRefused ? SomeRowsRefused : AllRowsComputed;
 }
 
@@ -75,11 +64,16 @@ int runCommandLine(const std::vector<std::string>& arguments, std::istream& in, 
             writeOut(out, std::string(ProgramName) + ' ' + std::string(program::Version) + '\n');
             return AllRowsComputed;
         case Invocation::Kind::Months:
-            return runMonthsCommand(invocation.options, in, out, err, language);
+            return runOverFiles(invocation.options, in, out, err, language, [&](ByteSource& input, ByteSink& output) {
+                return months::runMonths(invocation.options, input, output);
+            });
         case Invocation::Kind::Batch:
             break;
         }
-        return runBatchCommand(invocation.options, in, out, err, language);
+        TerminalProgress progress(err);
+        return runOverFiles(invocation.options, in, out, err, language, [&](ByteSource& input, ByteSink& output) {
+            return runBatch(invocation.options, input, output, &progress);
+        });
     } catch (const Interrupted&) {
         endAsInterrupted();
     } catch (const BatchError& failure) {
