@@ -467,7 +467,15 @@ MonthsResult computeMonths(const std::vector<MonthEntry>& entries, const PlanSet
     std::size_t months = 0;
     for (const MonthEntry& entry : entries) {
         std::optional<Readings> readings;
-        MonthResult month = computeMonth(entry, previous, firstRow, readings, result.target, result.rule);
+        MonthResult month;
+        try {
+            month = computeMonth(entry, previous, firstRow, readings, result.target, result.rule);
+        } catch (const core::ArithmeticError&) {
+            // Its energies or hours beyond what a figure holds.
+            month.kind = MonthResult::Kind::Refused;
+            month.label = program::typedText(entry[Field::Label]);
+            month.notes.emplace_back(sc::TooLargeToWorkOut);
+        }
         if (month.kind != MonthResult::Kind::Empty) {
             previous = readings;
             firstRow = false;

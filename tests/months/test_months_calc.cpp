@@ -247,6 +247,15 @@ void TestMonthsCalc::readingsWithAMultiplier()
     QCOMPARE(result.plan->months, std::size_t(5));
     QCOMPARE(result.plan->leftOut, std::size_t(1));
     QVERIFY(q(result.notes.front()).startsWith(QStringLiteral("1か月は注意のとおり計算に入れていません")));
+
+    // A multiplier that takes the energies beyond what a figure holds leaves
+    // that month out, and the next month still counts from its readings.
+    std::vector<MonthEntry> huge = entries;
+    huge[1][Field::Multiplier] = std::string(308, '9');
+    const months::MonthsResult beyond = months::computeMonths(huge, settings("95", months::Frequency::Hz50));
+    QCOMPARE(beyond.rows[1].kind, MonthResult::Kind::Refused);
+    QCOMPARE(cell(beyond.rows[1], Computed::Notes), QStringLiteral("数字が大きすぎて計算できません"));
+    QCOMPARE(cell(beyond.rows[2], Computed::BilledPf), QStringLiteral("89"));
 }
 
 // A month with a figure missing, not a number or below 0 says why and is
@@ -270,6 +279,8 @@ void TestMonthsCalc::badEntries_data()
                                    << "日数：0より大きい数字を入力してください";
     QTest::newRow("too large") << f(Field::Kwh) << std::string(400, '9').c_str() << MonthResult::Kind::Refused
                                << "有効電力量（kWh）：数字が大きすぎます";
+    QTest::newRow("days beyond what the hours can hold") << f(Field::Days) << std::string(308, '9').c_str()
+                                                         << MonthResult::Kind::Refused << "数字が大きすぎて計算できません";
     QTest::newRow("a wrong unit price takes only the saving")
         << f(Field::UnitPrice) << "-1" << MonthResult::Kind::Computed << "基本料金単価（円/kW）：0以上の数字を入力してください";
     QTest::newRow("pasted with a line break") << f(Field::Kwh) << "84000\r\n" << MonthResult::Kind::Computed << "";
