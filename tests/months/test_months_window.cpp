@@ -314,6 +314,13 @@ void TestMonthsWindow::copiedAsTextAndHtml()
     QVERIFY(lines[heading + 1].startsWith(QStringLiteral("2025年4月\t30\t84000\t50400\t86\t200.00\t120.00\t54.3\t")));
     QVERIFY(lines.contains(QStringLiteral("月数\t4")));
     QVERIFY(copied->html().contains(QStringLiteral("<td align=\"right\">54.3</td>")));
+
+    // Ctrl+C in the table copies the cells chosen, which paste back as they were.
+    w.table()->setFocus();
+    w.table()->setRangeSelected(QTableWidgetSelectionRange(0, 0, 1, 4), true);
+    QTest::keyClick(w.table(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+        QStringLiteral("2025年4月\t30\t\t84000\t50400\n2025年5月\t31\t\t78120\t43400\n"));
 }
 
 // The report's first page holds 36 months, every cell on one line, whole,

@@ -143,6 +143,10 @@ protected:
             paste_();
             return;
         }
+        if (event->matches(QKeySequence::Copy)) {
+            copySelection();
+            return;
+        }
         if (event->key() == Qt::Key_Delete && state() != QAbstractItemView::EditingState) {
             clear_();
             return;
@@ -151,6 +155,32 @@ protected:
     }
 
 private:
+    // The cells chosen, as a spreadsheet takes them: a line a row, a tab
+    // between cells, from the top left of the selection to its bottom right.
+    void copySelection() const
+    {
+        const QList<QTableWidgetSelectionRange> ranges = selectedRanges();
+        if (ranges.isEmpty())
+            return;
+        int top = rowCount(), bottom = -1, left = columnCount(), right = -1;
+        for (const QTableWidgetSelectionRange& range : ranges) {
+            top = std::min(top, range.topRow());
+            bottom = std::max(bottom, range.bottomRow());
+            left = std::min(left, range.leftColumn());
+            right = std::max(right, range.rightColumn());
+        }
+        QStringList lines;
+        for (int row = top; row <= bottom; ++row) {
+            QStringList cells;
+            for (int column = left; column <= right; ++column) {
+                const QTableWidgetItem* cell = item(row, column);
+                cells << (cell && cell->isSelected() ? cell->text() : QString());
+            }
+            lines << cells.join(u'\t');
+        }
+        QGuiApplication::clipboard()->setText(lines.join(u'\n') + u'\n');
+    }
+
     std::function<void()> paste_;
     std::function<void()> clear_;
 };
