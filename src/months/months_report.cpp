@@ -1,6 +1,7 @@
 #include "months/months_report.h"
 
 #include "months/sheet.h"
+#include "report/html_text.h"
 
 #include <algorithm>
 
@@ -11,24 +12,7 @@ namespace {
 std::string escaped(std::string_view text)
 {
     std::string out;
-    for (const char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            out += c;
-        }
-    }
+    report::appendEscaped(out, text);
     return out;
 }
 

@@ -1,5 +1,7 @@
 #include "report/report.h"
 
+#include "report/html_text.h"
+
 #include "pf/pf_calc.h"
 #include "program/captions.h"
 #include "program/version.h"
@@ -10,28 +12,6 @@
 namespace kandelo::report {
 
 namespace {
-
-void appendEscaped(std::string& out, std::string_view text)
-{
-    for (const char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            out += c;
-        }
-    }
-}
 
 void appendCell(std::string& out, std::string_view tag, std::string_view text)
 {
