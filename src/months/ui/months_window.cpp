@@ -6,11 +6,13 @@
 #include "batch/messages.h"
 #include "forms/ui/desktop.h"
 #include "forms/ui/message_box.h"
+#include "forms/ui/page_output.h"
 #include "months/captions.h"
 #include "months/months_report.h"
 #include "months/ui/months_charts.h"
 #include "months/ui/months_page.h"
 #include "program/calculation.h"
+#include "program/version.h"
 #include "sc/captions.h"
 
 #include <QAbstractButton>
@@ -32,12 +34,10 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -667,8 +667,7 @@ QString MonthsWindow::proposedFolder() const
 {
     if (!path_.isEmpty())
         return QFileInfo(path_).absolutePath();
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
+    return forms::documentsFolder();
 }
 
 void MonthsWindow::updateTitle()
@@ -677,10 +676,14 @@ void MonthsWindow::updateTitle()
         + QStringLiteral("[*]"));
 }
 
+MonthsReport MonthsWindow::currentReport() const
+{
+    return monthsReport(sheet(), result_, s(calculatedAt_.toString(QStringLiteral("yyyy年M月d日 H:mm"))));
+}
+
 void MonthsWindow::copy() const
 {
-    const MonthsReport report =
-        monthsReport(sheet(), result_, s(calculatedAt_.toString(QStringLiteral("yyyy年M月d日 H:mm"))));
+    const MonthsReport report = currentReport();
     auto* data = new QMimeData;
     data->setText(q(plainText(report)));
     data->setHtml(q(html(report)));
@@ -689,41 +692,18 @@ void MonthsWindow::copy() const
 
 void MonthsWindow::saveAsPdf()
 {
-    const MonthsReport report =
-        monthsReport(sheet(), result_, s(calculatedAt_.toString(QStringLiteral("yyyy年M月d日 H:mm"))));
+    const MonthsReport report = currentReport();
     const QString name = path_.isEmpty() ? QStringLiteral("月別の力率.pdf")
                                          : QFileInfo(path_).completeBaseName() + QStringLiteral(".pdf");
-    const QString path = desktop_.saveFileName(
-        this, QStringLiteral("PDFで保存"), QDir(proposedFolder()).filePath(name), QStringLiteral("PDF (*.pdf)"));
-    if (path.isEmpty())
-        return;
-    QSaveFile file(path);
-    bool written = file.open(QIODevice::WriteOnly);
-    if (written) {
-        {
-            QPdfWriter writer(&file);
-            writer.setPageSize(QPageSize(QPageSize::A4));
-            writer.setPageOrientation(QPageLayout::Landscape);
-            writer.setResolution(600);
-            writer.setTitle(q(report.title));
-            paintMonthsPages(writer, report, result_);
-        }
-        written = file.commit();
-    }
-    if (written)
-        desktop_.tell(this, QStringLiteral("PDFを保存しました：%1").arg(QDir::toNativeSeparators(path)));
-    else
-        messages_.show(QStringLiteral("PDFを保存できませんでした：%1").arg(QDir::toNativeSeparators(path)));
+    forms::saveAsPdf(desktop_, messages_, this, QDir(proposedFolder()).filePath(name),
+        {q(report.title), QString::fromUtf8(program::ApplicationTitle), QPageLayout::Landscape},
+        [&](QPaintDevice& writer) { paintMonthsPages(writer, report, result_); });
 }
 
 void MonthsWindow::print()
 {
-    const MonthsReport report =
-        monthsReport(sheet(), result_, s(calculatedAt_.toString(QStringLiteral("yyyy年M月d日 H:mm"))));
-    const forms::PrintOutcome outcome =
-        desktop_.printPage(this, [&](QPaintDevice& printer) { paintMonthsPages(printer, report, result_); });
-    if (outcome == forms::PrintOutcome::Unavailable)
-        messages_.show(QStringLiteral("印刷できませんでした：印刷の部品（kandelo_print）が見つかりません"));
+    const MonthsReport report = currentReport();
+    forms::print(desktop_, messages_, this, [&](QPaintDevice& printer) { paintMonthsPages(printer, report, result_); });
 }
 
 void MonthsWindow::closeEvent(QCloseEvent* event)

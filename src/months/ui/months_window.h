@@ -1,6 +1,7 @@
 #pragma once
 
 #include "months/months_calc.h"
+#include "months/months_report.h"
 #include "months/sheet.h"
 
 #include <QDateTime>
@@ -67,6 +68,7 @@ private:
     void deleteSelection();
     bool writeFile(const QString& path);
     void updateTitle();
+    MonthsReport currentReport() const;
     QString proposedFolder() const;
 
     forms::DesktopService& desktop_;

@@ -1,8 +1,7 @@
 #include "report/ui/report_commands.h"
 
-#include "forms/ui/desktop.h"
 #include "forms/ui/form_runtime.h"
-#include "forms/ui/message_box.h"
+#include "forms/ui/page_output.h"
 #include "forms/ui/window_commands.h"
 #include "program/version.h"
 #include "report/screen_texts.h"
@@ -13,9 +12,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QMimeData>
-#include <QPdfWriter>
-#include <QSaveFile>
-#include <QStandardPaths>
 
 namespace kandelo::report {
 
@@ -66,51 +62,24 @@ void ReportCommands::copy()
 
 QString ReportCommands::proposedPdfPath(const QDateTime& at)
 {
-    // The documents folder where there is one; a folder that does not exist
-    // would have the dialog fall back on the working folder unnoticed.
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QDir::homePath();
-    return QDir(folder).filePath(at.toString(QStringLiteral("'力率計算_'yyyy-MM-dd_HHmm'.pdf'")));
+    return QDir(forms::documentsFolder()).filePath(at.toString(QStringLiteral("'力率計算_'yyyy-MM-dd_HHmm'.pdf'")));
 }
 
 void ReportCommands::saveAsPdf(QWidget* parent)
 {
     const Report report = currentReport();
-    const QString path = runtime_.desktop().saveFileName(parent, QStringLiteral("PDFで保存"),
-        proposedPdfPath(QDateTime::currentDateTime()), QStringLiteral("PDF (*.pdf)"));
-    if (path.isEmpty())
-        return;
-    // The page goes to a file beside the chosen one, which takes its place
-    // only once it is complete.
-    QSaveFile file(path);
-    bool written = file.open(QIODevice::WriteOnly);
-    if (written) {
-        {
-            QPdfWriter writer(&file);
-            writer.setPageSize(QPageSize(QPageSize::A4));
-            writer.setPageOrientation(QPageLayout::Portrait);
-            writer.setResolution(600);
-            writer.setTitle(QString::fromStdString(report.title));
-            writer.setCreator(QString::fromUtf8(program::ApplicationTitle));
-            paintReportPage(writer, report, source_.dialNeedleTip());
-        }
-        written = file.commit();
-    }
-    if (written)
-        runtime_.desktop().tell(parent, QStringLiteral("PDFを保存しました：%1").arg(QDir::toNativeSeparators(path)));
-    else
-        runtime_.messageBox().show(QStringLiteral("PDFを保存できませんでした：%1").arg(QDir::toNativeSeparators(path)));
+    const pf::TwipPoint needle = source_.dialNeedleTip();
+    forms::saveAsPdf(runtime_.desktop(), runtime_.messageBox(), parent, proposedPdfPath(QDateTime::currentDateTime()),
+        {QString::fromStdString(report.title), QString::fromUtf8(program::ApplicationTitle), QPageLayout::Portrait},
+        [&](QPaintDevice& writer) { paintReportPage(writer, report, needle); });
 }
 
 void ReportCommands::print(QWidget* parent)
 {
     const Report report = currentReport();
     const pf::TwipPoint needle = source_.dialNeedleTip();
-    const forms::PrintOutcome outcome =
-        runtime_.desktop().printPage(parent, [&](QPaintDevice& printer) { paintReportPage(printer, report, needle); });
-    if (outcome == forms::PrintOutcome::Unavailable)
-        runtime_.messageBox().show(QStringLiteral("印刷できませんでした：印刷の部品（kandelo_print）が見つかりません"));
+    forms::print(runtime_.desktop(), runtime_.messageBox(), parent,
+        [&](QPaintDevice& printer) { paintReportPage(printer, report, needle); });
 }
 
 } // namespace kandelo::report
