@@ -106,9 +106,21 @@ void drawLegend(QPainter& painter, QPointF at, const QFont& font,
     }
 }
 
+// A figure of a chart as the program writes numbers: "95", "92.5".
 QString number(double value)
 {
-    return QString::number(value, 'f', 0);
+    return QString::fromStdString(core::plainNumberText(value));
+}
+
+// A step of the scale: its figure left of the plot, and a light line across.
+void drawScaleStep(QPainter& painter, const QRectF& area, const QRectF& plot, qreal y, double value, qreal line)
+{
+    painter.setPen(QPen(Qt::black, 0));
+    painter.drawText(QRectF(area.left(), y - line / 2, plot.left() - area.left() - line / 3, line),
+        Qt::AlignRight | Qt::AlignVCenter, number(value));
+    painter.setPen(QPen(Qt::lightGray, 0));
+    painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+    painter.setPen(QPen(Qt::black, 0));
 }
 
 } // namespace
@@ -136,14 +148,8 @@ void paintPowerFactorChart(QPainter& painter, const QRectF& area, const MonthsRe
     const qreal slot = plot.width() / qreal(std::max<std::size_t>(months.size(), 1));
     const auto x = [&](std::size_t at) { return plot.left() + slot * (qreal(at) + 0.5); };
 
-    painter.setPen(QPen(Qt::black, 0));
-    for (double percent = bottom; percent <= 100; percent += 5) {
-        painter.drawText(QRectF(area.left(), y(percent) - line / 2, plot.left() - area.left() - line / 3, line),
-            Qt::AlignRight | Qt::AlignVCenter, number(percent));
-        painter.setPen(QPen(Qt::lightGray, 0));
-        painter.drawLine(QPointF(plot.left(), y(percent)), QPointF(plot.right(), y(percent)));
-        painter.setPen(QPen(Qt::black, 0));
-    }
+    for (double percent = bottom; percent <= 100; percent += 5)
+        drawScaleStep(painter, area, plot, y(percent), percent, line);
     const auto level = [&](double percent, const QString& text) {
         painter.setPen(QPen(Qt::black, line / 10, Qt::DashDotLine));
         painter.drawLine(QPointF(plot.left(), y(percent)), QPointF(plot.right(), y(percent)));
@@ -153,11 +159,9 @@ void paintPowerFactorChart(QPainter& painter, const QRectF& area, const MonthsRe
             Qt::AlignRight | Qt::AlignVCenter, text);
     };
     if (result.rule)
-        level(result.rule->basis,
-            QStringLiteral("基準 %1％").arg(QString::fromStdString(core::plainNumberText(result.rule->basis))));
+        level(result.rule->basis, QStringLiteral("基準 %1％").arg(number(result.rule->basis)));
     if (result.target)
-        level(*result.target,
-            QStringLiteral("目標 %1％").arg(QString::fromStdString(core::plainNumberText(*result.target))));
+        level(*result.target, QStringLiteral("目標 %1％").arg(number(*result.target)));
 
     const auto series = [&](auto value, Qt::PenStyle style, Marker marker) {
         QPainterPath path;
@@ -215,19 +219,14 @@ void paintNeedChart(QPainter& painter, const QRectF& area, const MonthsResult& r
             }
     }
     const double ceiling = std::max(step, std::ceil(top / step) * step);
-    const QString widest = QString::number(ceiling, 'f', 0);
+    const QString widest = number(ceiling);
     const QRectF plot = drawFrame(
         painter, area, QStringLiteral("必要容量（kvar）"), months, font, metrics.horizontalAdvance(widest) + line);
     const auto y = [&](double kvar) { return plot.bottom() - kvar / ceiling * plot.height(); };
     const qreal slot = plot.width() / qreal(std::max<std::size_t>(months.size(), 1));
 
-    for (double kvar = 0; kvar <= ceiling + step / 2; kvar += step) {
-        painter.setPen(QPen(Qt::black, 0));
-        painter.drawText(QRectF(area.left(), y(kvar) - line / 2, plot.left() - area.left() - line / 3, line),
-            Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(core::plainNumberText(kvar)));
-        painter.setPen(QPen(Qt::lightGray, 0));
-        painter.drawLine(QPointF(plot.left(), y(kvar)), QPointF(plot.right(), y(kvar)));
-    }
+    for (double kvar = 0; kvar <= ceiling + step / 2; kvar += step)
+        drawScaleStep(painter, area, plot, y(kvar), kvar, line);
     painter.setPen(QPen(Qt::black, line / 12));
     painter.setBrush(QBrush(Qt::black, Qt::BDiagPattern));
     for (std::size_t at = 0; at < months.size(); ++at) {
@@ -246,10 +245,8 @@ void paintNeedChart(QPainter& painter, const QRectF& area, const MonthsResult& r
     }
     painter.setPen(Qt::black);
     drawLegend(painter, QPointF(area.left(), area.top() + line * 1.2), font,
-        {{QStringLiteral("全体 %1 kvar").arg(QString::fromStdString(core::plainNumberText(bank))), Qt::SolidLine,
-             std::nullopt},
-            {QStringLiteral("固定部分 %1 kvar").arg(QString::fromStdString(core::plainNumberText(fixed))), Qt::DashLine,
-                std::nullopt}});
+        {{QStringLiteral("全体 %1 kvar").arg(number(bank)), Qt::SolidLine, std::nullopt},
+            {QStringLiteral("固定部分 %1 kvar").arg(number(fixed)), Qt::DashLine, std::nullopt}});
     painter.restore();
 }
 

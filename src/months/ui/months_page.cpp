@@ -70,6 +70,17 @@ void layOutTable(MonthsPageLayout& layout, const QPaintDevice& device, const Mon
     qreal points = TextPoints;
     std::vector<qreal> widths(columns.size());
     qreal headingHeight = 0, rowHeight = 0, padding = 0;
+    // The headings wrapped within their columns: the tallest of them.
+    const auto headingHeightOf = [&](const QFontMetricsF& metrics) {
+        qreal tallest = 0;
+        for (std::size_t at = 0; at < columns.size(); ++at)
+            tallest = std::max(tallest,
+                metrics.boundingRect(QRectF(0, 0, widths[at] - padding * 2, 1e6), Qt::TextWrapAnywhere,
+                           q(report.headings[columns[at]]))
+                        .height()
+                    + padding);
+        return tallest;
+    };
     for (;;) {
         const QFont font = fontOf(points);
         const QFontMetricsF metrics(font, &device);
@@ -83,13 +94,7 @@ void layOutTable(MonthsPageLayout& layout, const QPaintDevice& device, const Mon
             widths[at] = widest + padding * 2;
             total += widths[at];
         }
-        headingHeight = 0;
-        for (std::size_t at = 0; at < columns.size(); ++at)
-            headingHeight = std::max(headingHeight,
-                metrics.boundingRect(QRectF(0, 0, widths[at] - padding * 2, 1e6), Qt::TextWrapAnywhere,
-                           q(report.headings[columns[at]]))
-                        .height()
-                    + padding);
+        headingHeight = headingHeightOf(metrics);
         const qreal height = headingHeight + rowHeight * qreal(report.rows.size());
         if ((total <= room.width() && height <= room.height()) || points <= MinimumTablePoints)
             break;
@@ -110,13 +115,7 @@ void layOutTable(MonthsPageLayout& layout, const QPaintDevice& device, const Mon
         const qreal share = std::min(1.0, (room.width() - total) / wantedTotal);
         for (std::size_t at = 0; at < columns.size(); ++at)
             widths[at] += wanted[at] * share;
-        headingHeight = 0;
-        for (std::size_t at = 0; at < columns.size(); ++at)
-            headingHeight = std::max(headingHeight,
-                metrics.boundingRect(QRectF(0, 0, widths[at] - padding * 2, 1e6), Qt::TextWrapAnywhere,
-                           q(report.headings[columns[at]]))
-                        .height()
-                    + padding);
+        headingHeight = headingHeightOf(metrics);
     }
     qreal x = room.left();
     for (std::size_t at = 0; at < columns.size(); ++at) {

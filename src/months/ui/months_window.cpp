@@ -185,13 +185,6 @@ private:
     std::function<void()> clear_;
 };
 
-QLineEdit* field(const QString& name, QWidget* parent)
-{
-    auto* box = new QLineEdit(parent);
-    box->setAccessibleName(name);
-    return box;
-}
-
 } // namespace
 
 MonthsWindow::MonthsWindow(forms::DesktopService& desktop, forms::MessageBoxService& messages, QWidget* parent)
@@ -211,7 +204,7 @@ MonthsWindow::MonthsWindow(forms::DesktopService& desktop, forms::MessageBoxServ
     table_->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
     table_->setWordWrap(false);
     connect(table_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
-        if (!showing_ && item->column() < InputColumns + int(otherHeadings_.size()))
+        if (!showing_ && item->column() < typedColumns())
             edited();
     });
 
@@ -263,19 +256,19 @@ QWidget* MonthsWindow::buildSettings()
         grid->addWidget(label, row, column);
         grid->addWidget(control, row, column + 1);
     };
-    customer_ = field(q(sc::CustomerCaption), box);
-    site_ = field(q(sc::SiteCaption), box);
-    person_ = field(q(sc::PersonCaption), box);
-    customer_->setObjectName(QStringLiteral("txtCustomer"));
-    site_->setObjectName(QStringLiteral("txtSite"));
-    person_->setObjectName(QStringLiteral("txtPerson"));
-    labelled(0, 0, sc::CustomerCaption, customer_);
-    labelled(0, 2, sc::SiteCaption, site_);
-    labelled(0, 4, sc::PersonCaption, person_);
-
-    target_ = field(q(TargetCaption), box);
-    target_->setObjectName(QStringLiteral("txtTarget"));
-    labelled(1, 0, TargetCaption, target_);
+    // A text box under its caption's name, whose edits are the user's.
+    const auto field = [&](int row, int column, const char* name, std::string_view caption) {
+        auto* edit = new QLineEdit(box);
+        edit->setObjectName(QLatin1String(name));
+        edit->setAccessibleName(q(caption));
+        labelled(row, column, caption, edit);
+        connect(edit, &QLineEdit::textEdited, this, [this] { edited(); });
+        return edit;
+    };
+    customer_ = field(0, 0, "txtCustomer", sc::CustomerCaption);
+    site_ = field(0, 2, "txtSite", sc::SiteCaption);
+    person_ = field(0, 4, "txtPerson", sc::PersonCaption);
+    target_ = field(1, 0, "txtTarget", TargetCaption);
     auto* frequencies = new QGroupBox(q(FrequencyCaption), box);
     frequencies->setAccessibleName(q(FrequencyCaption));
     auto* frequencyLayout = new QHBoxLayout(frequencies);
@@ -294,21 +287,11 @@ QWidget* MonthsWindow::buildSettings()
     rule_->setAccessibleName(q(RuleCaption));
     rule_->addItems({q(StandardRuleText), q(OtherRuleText), q(NoRuleText)});
     labelled(2, 0, RuleCaption, rule_);
-    basis_ = field(q(BasisCaption), box);
-    step_ = field(q(StepCaption), box);
-    basis_->setObjectName(QStringLiteral("txtBasis"));
-    step_->setObjectName(QStringLiteral("txtStep"));
-    labelled(2, 2, BasisCaption, basis_);
-    labelled(2, 4, StepCaption, step_);
-    fixedOnlyCost_ = field(q(FixedOnlyCostCaption), box);
-    fixedAutoCost_ = field(q(FixedAutoCostCaption), box);
-    fixedOnlyCost_->setObjectName(QStringLiteral("txtFixedOnlyCost"));
-    fixedAutoCost_->setObjectName(QStringLiteral("txtFixedAutoCost"));
-    labelled(3, 0, FixedOnlyCostCaption, fixedOnlyCost_);
-    labelled(3, 2, FixedAutoCostCaption, fixedAutoCost_);
+    basis_ = field(2, 2, "txtBasis", BasisCaption);
+    step_ = field(2, 4, "txtStep", StepCaption);
+    fixedOnlyCost_ = field(3, 0, "txtFixedOnlyCost", FixedOnlyCostCaption);
+    fixedAutoCost_ = field(3, 2, "txtFixedAutoCost", FixedAutoCostCaption);
 
-    for (QLineEdit* edit : {customer_, site_, person_, target_, basis_, step_, fixedOnlyCost_, fixedAutoCost_})
-        connect(edit, &QLineEdit::textEdited, this, [this] { edited(); });
     connect(frequency_, &QButtonGroup::idClicked, this, [this] { edited(); });
     connect(rule_, &QComboBox::activated, this, [this] { edited(); });
     return box;
@@ -377,7 +360,7 @@ void MonthsWindow::setTarget(const QString& target)
 Sheet MonthsWindow::sheet() const
 {
     Sheet sheet = standardSheet(otherHeadings_);
-    const int width = InputColumns + int(otherHeadings_.size());
+    const int width = typedColumns();
     int last = -1;
     for (int row = 0; row < table_->rowCount(); ++row)
         for (int column = 0; column < width; ++column)
@@ -442,15 +425,7 @@ void MonthsWindow::showSheet(const Sheet& sheet)
     table_->setColumnCount(int(headings.size()));
     table_->setHorizontalHeaderLabels(headings);
     table_->setRowCount(int(std::max<std::size_t>(12, std::min(MaxMonths, sheet.rows.size() + 1))));
-    for (int row = 0; row < table_->rowCount(); ++row)
-        for (int column = 0; column < table_->columnCount(); ++column) {
-            auto* item = new QTableWidgetItem;
-            if (column >= InputColumns + int(otherHeadings_.size())) {
-                item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-                item->setBackground(palette().window());
-            }
-            table_->setItem(row, column, item);
-        }
+    completeRows();
     for (std::size_t row = 0; row < sheet.rows.size(); ++row) {
         for (std::size_t field = 0; field < FieldCount; ++field)
             if (sheet.columns[field] && *sheet.columns[field] < sheet.rows[row].size())
@@ -479,6 +454,27 @@ void MonthsWindow::showSheet(const Sheet& sheet)
     recompute();
 }
 
+int MonthsWindow::typedColumns() const
+{
+    return InputColumns + int(otherHeadings_.size());
+}
+
+void MonthsWindow::completeRows()
+{
+    const int first = typedColumns();
+    for (int row = 0; row < table_->rowCount(); ++row)
+        for (int column = 0; column < table_->columnCount(); ++column) {
+            if (table_->item(row, column))
+                continue;
+            auto* item = new QTableWidgetItem;
+            if (column >= first) {
+                item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+                item->setBackground(palette().window());
+            }
+            table_->setItem(row, column, item);
+        }
+}
+
 void MonthsWindow::recompute()
 {
     const Sheet current = sheet();
@@ -488,7 +484,7 @@ void MonthsWindow::recompute()
     step_->setEnabled(basis_->isEnabled());
 
     showing_ = true;
-    const int first = InputColumns + int(otherHeadings_.size());
+    const int first = typedColumns();
     for (int row = 0; row < table_->rowCount(); ++row) {
         const MonthResult* month = std::size_t(row) < result_.rows.size() ? &result_.rows[std::size_t(row)] : nullptr;
         for (std::size_t column = 0; column < ComputedCount; ++column)
@@ -500,14 +496,7 @@ void MonthsWindow::recompute()
         && table_->rowCount() < int(MaxMonths)) {
         const int row = table_->rowCount();
         table_->insertRow(row);
-        for (int column = 0; column < table_->columnCount(); ++column) {
-            auto* item = new QTableWidgetItem;
-            if (column >= first) {
-                item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-                item->setBackground(palette().window());
-            }
-            table_->setItem(row, column, item);
-        }
+        completeRows();
     }
     showing_ = false;
     table_->resizeColumnsToContents();
@@ -565,35 +554,20 @@ void MonthsWindow::paste()
     showing_ = true;
     while (table_->rowCount() < row + int(cells.size()))
         table_->insertRow(table_->rowCount());
-    const int editable = InputColumns + int(otherHeadings_.size());
+    completeRows();
     for (const QStringList& line : cells) {
-        for (int at = 0; at < line.size() && std::size_t(at) < columns.size(); ++at) {
-            if (!columns[std::size_t(at)] || *columns[std::size_t(at)] >= editable)
-                continue;
-            QTableWidgetItem* item = table_->item(row, *columns[std::size_t(at)]);
-            if (!item) {
-                item = new QTableWidgetItem;
-                table_->setItem(row, *columns[std::size_t(at)], item);
-            }
-            item->setText(line[at].trimmed());
-        }
+        for (int at = 0; at < line.size() && std::size_t(at) < columns.size(); ++at)
+            if (columns[std::size_t(at)] && *columns[std::size_t(at)] < typedColumns())
+                table_->item(row, *columns[std::size_t(at)])->setText(line[at].trimmed());
         ++row;
     }
     showing_ = false;
-    for (int r = 0; r < table_->rowCount(); ++r)
-        for (int c = editable; c < table_->columnCount(); ++c)
-            if (!table_->item(r, c)) {
-                auto* item = new QTableWidgetItem;
-                item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-                item->setBackground(palette().window());
-                table_->setItem(r, c, item);
-            }
     edited();
 }
 
 void MonthsWindow::deleteSelection()
 {
-    const int editable = InputColumns + int(otherHeadings_.size());
+    const int editable = typedColumns();
     showing_ = true;
     for (QTableWidgetItem* item : table_->selectedItems())
         if (item->column() < editable)

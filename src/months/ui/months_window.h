@@ -63,6 +63,11 @@ private:
     QWidget* buildSettings();
     void edited();
     void recompute();
+    // Every cell an item: those of the figures typed editable, those worked
+    // out read-only and shaded.
+    void completeRows();
+    // The columns typed into: the figures of a month, then the file's others.
+    int typedColumns() const;
     void showSheet(const Sheet& sheet);
     void paste();
     void deleteSelection();
