@@ -123,6 +123,36 @@ void checkCountable(double kvar, const Series& series)
         throw core::ArithmeticError(core::ArithmeticError::Kind::Overflow);
 }
 
+// A capacity as whole largest units and what is left of it, 0 up to below
+// one largest unit.
+struct ByLargest {
+    double count;
+    double rest;
+};
+
+ByLargest byLargest(double kvar, double largest)
+{
+    // The count's units are a whole number below 2⁵³ and at least half the
+    // capacity, so the rest is exact; a quotient rounded up to the next whole
+    // number leaves it below 0.
+    ByLargest split{std::floor(kvar / largest), 0};
+    split.rest = kvar - split.count * largest;
+    if (split.rest < 0) {
+        --split.count;
+        split.rest += largest;
+    }
+    return split;
+}
+
+// A rest that is the largest unit itself is one more of it.
+void foldLargestRest(StandardUnits& units)
+{
+    if (units.rest == units.largest) {
+        ++units.largestCount;
+        units.rest.reset();
+    }
+}
+
 } // namespace
 
 std::optional<StandardUnits> standardUnits(double requiredKvar, const Series& series)
@@ -142,21 +172,11 @@ std::optional<StandardUnits> standardUnits(double requiredKvar, const Series& se
         units.rest = smallestCovering(need);
         return units;
     }
-    units.largestCount = std::floor(need / units.largest);
-    // The count's units are a whole number below 2⁵³ and at least half the
-    // need, so the rest is exact; a quotient rounded up to the next whole
-    // number leaves it below 0.
-    double rest = need - units.largestCount * units.largest;
-    if (rest < 0) {
-        --units.largestCount;
-        rest += units.largest;
-    }
+    const auto [count, rest] = byLargest(need, units.largest);
+    units.largestCount = count;
     if (rest > 0)
         units.rest = smallestCovering(rest);
-    if (units.rest == units.largest) { // a rest that takes the largest unit too: one more of it
-        ++units.largestCount;
-        units.rest.reset();
-    }
+    foldLargestRest(units);
     return units;
 }
 
@@ -169,19 +189,12 @@ std::optional<StandardUnits> unitsWithin(double kvar, const Series& series)
     units.largest = series.back();
     // What the units may at most total.
     const double room = kvar + kvar * CoverTolerance;
-    units.largestCount = std::floor(room / units.largest);
-    double rest = room - units.largestCount * units.largest;
-    if (rest < 0) {
-        --units.largestCount;
-        rest += units.largest;
-    }
+    const auto [count, rest] = byLargest(room, units.largest);
+    units.largestCount = count;
     const auto within = std::upper_bound(series.begin(), series.end(), rest);
     if (within != series.begin())
         units.rest = *(within - 1);
-    if (units.rest == units.largest) {
-        ++units.largestCount;
-        units.rest.reset();
-    }
+    foldLargestRest(units);
     if (units.largestCount == 0 && !units.rest)
         return std::nullopt;
     return units;
