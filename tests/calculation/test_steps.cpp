@@ -1,6 +1,7 @@
 #include "calculation/steps.h"
 #include "program/messages.h"
 #include "sc/capacitance_calc.h"
+#include "support/calculations.h"
 
 #include <QtTest>
 
@@ -16,19 +17,6 @@ namespace {
 QString q(std::string_view text)
 {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-// A calculation that has come as far as its figures say.
-program::Calculation calculationAt(InputMode mode, double kwh, double kvarh, double hours, double pf, double target)
-{
-    program::Calculation c;
-    c.strInputMode = mode;
-    c.intKwh = kwh;
-    c.intKvarh = kvarh;
-    c.intHours = hours;
-    c.intPf = pf;
-    c.intTargetPf = target;
-    return c;
 }
 
 } // namespace
@@ -112,7 +100,7 @@ void TestSteps::entries()
     QFETCH(QString, typed);
     QFETCH(QString, refusal);
     QFETCH(Next, next);
-    program::Calculation c = calculationAt(mode, 1000, 484.3, 392, 90.0008, 95);
+    program::Calculation c = calculationOf(1000, 484.3, 392, 90.0008, 95, mode);
     const program::Calculation before = c;
     const calculation::Entry entry = calculation::enterFigure(c, typed.toStdString());
     QCOMPARE(entry.refusal ? q(*entry.refusal) : QString(), refusal);
@@ -127,7 +115,7 @@ void TestSteps::entries()
 
 void TestSteps::leadingPowerFactorIsRefused()
 {
-    program::Calculation c = calculationAt(InputMode::Kvarh, 1000, 0, 0, 0, 0);
+    program::Calculation c = calculationOf(1000, 0, 0, 0, 0, InputMode::Kvarh);
     QCOMPARE(calculation::enterFigure(c, "-484.3").next, Next::ShowPowerFactor);
     QCOMPARE(q(calculation::powerFactor(c).lblPf), QStringLiteral("90.00"));
     const auto refusal = calculation::askImprovement(c);
@@ -139,7 +127,7 @@ void TestSteps::leadingPowerFactorIsRefused()
 // for the last customer's order; the figures stay until they are typed over.
 void TestSteps::newCalculationKeepsTheFigures()
 {
-    program::Calculation c = calculationAt(InputMode::TargetPf, 1000, 484.3, 392, 90.0008, 95);
+    program::Calculation c = calculationOf(1000, 484.3, 392, 90.0008, 95, InputMode::TargetPf);
     c.selection.customer = "山田電機";
     c.selection.contractKw = "100";
     calculation::start(c);

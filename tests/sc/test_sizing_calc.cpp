@@ -4,6 +4,7 @@
 #include "sc/hint_rules.h"
 #include "sc/round_by_magnitude.h"
 #include "sc/sizing_calc.h"
+#include "support/calculations.h"
 
 #include <QtTest>
 
@@ -27,22 +28,10 @@ QStringList rows(const std::array<std::string, 5>& list)
 const std::string_view Six = ReactorSixCaption;
 const std::string_view Thirteen = ReactorThirteenCaption;
 
-// The figures of a calculation, as given.
-kandelo::program::Calculation given(double kwh, double kvarh, double hours, double pf, double target)
-{
-    kandelo::program::Calculation c;
-    c.intKwh = kwh;
-    c.intKvarh = kvarh;
-    c.intHours = hours;
-    c.intPf = pf;
-    c.intTargetPf = target;
-    return c;
-}
-
 // The figures of a pass through the dialog, with intPf as the power-factor screen works it out.
 kandelo::program::Calculation figures(double kwh, double kvarh, double hours, double target)
 {
-    return given(kwh, kvarh, hours, kandelo::pf::powerFactor(kwh, kvarh), target);
+    return calculationOf(kwh, kvarh, hours, kandelo::pf::powerFactor(kwh, kvarh), target);
 }
 
 } // namespace
@@ -224,20 +213,20 @@ void TestSizingCalc::basicChargeComparesWholePercents()
     QFETCH(double, target);
     QFETCH(QString, current);
     QFETCH(QString, basic);
-    const LoadTexts texts = computeSizing(given(1000, 500, 100, present, target), "", Six, true).texts;
+    const LoadTexts texts = computeSizing(calculationOf(1000, 500, 100, present, target), "", Six, true).texts;
     QCOMPARE(q(*texts.lblCurrent), current);
     QCOMPARE(q(*texts.lblBasic), basic);
 }
 
 void TestSizingCalc::hoursAndAveragesTexts()
 {
-    LoadTexts texts = computeSizing(given(12345.678, 1000, 1, 99.67, 99.8), "99.67", Six, true).texts;
+    LoadTexts texts = computeSizing(calculationOf(12345.678, 1000, 1, 99.67, 99.8), "99.67", Six, true).texts;
     QCOMPARE(q(*texts.lblHours), QStringLiteral("1"));
     QCOMPARE(q(*texts.lblKw), QStringLiteral("12,345.68"));
     QCOMPARE(q(*texts.lblLagKvar), QStringLiteral("1,000.00"));
     QCOMPARE(q(*texts.lblPf), QStringLiteral("現状の力率 99.67%を 99.8% に改善するのに必要な平均容量は、"));
 
-    texts = computeSizing(given(100000, 48430, 392.5, 90.00078, 95.5), "90.00", Six, true).texts;
+    texts = computeSizing(calculationOf(100000, 48430, 392.5, 90.00078, 95.5), "90.00", Six, true).texts;
     QCOMPARE(q(*texts.lblHours), QStringLiteral("392.5"));
     QVERIFY(q(*texts.lblPf).contains(QStringLiteral("%を 95.5% に")));
 }
@@ -357,7 +346,7 @@ void TestSizingCalc::failureStopsAtItsStep()
         QVERIFY(load.texts.p && load.texts.q && !load.texts.lblHours && !load.texts.txtScKvar);
     }
     {
-        const SizingLoad load = computeSizing(given(1000, 0, 10, 0, 95), "0.00", Six, true);
+        const SizingLoad load = computeSizing(calculationOf(1000, 0, 10, 0, 95), "0.00", Six, true);
         QVERIFY(load.failure);
         QVERIFY(!load.texts.lblHours);
     }
