@@ -33,8 +33,7 @@ bool written(std::string_view text, std::string& out)
         return false;
     }
     const months::MonthsResult result = months::computeMonths(sheet.entries(), sheet.settings);
-    for (const std::vector<std::string>& record : months::sheetRecords(sheet, result))
-        batch::appendCsvRecord(out, record);
+    out = months::sheetText(sheet, result);
     return true;
 }
 

@@ -1,7 +1,6 @@
 #include "months/months_run.h"
 
 #include "batch/encoding.h"
-#include "batch/input_text.h"
 #include "batch/messages.h"
 #include "batch/options.h"
 #include "batch/output.h"
@@ -15,13 +14,7 @@ namespace kandelo::months {
 
 MonthsSummary runMonths(const batch::Options& options, batch::ByteSource& input, batch::ByteSink& output)
 {
-    const batch::Encoding encoding = batch::judgeInput(options.input, options.inputEncoding, input);
-    std::vector<batch::CsvRecord> records;
-    batch::readRecords(options.input, encoding, input, [&records](std::vector<batch::CsvRecord>& read) {
-        records.insert(records.end(), std::make_move_iterator(read.begin()), std::make_move_iterator(read.end()));
-        read.clear();
-    });
-    Sheet sheet = readSheet(options.input, records);
+    Sheet sheet = readSheetFile(options.input, options.inputEncoding, input);
     if (options.target)
         sheet.settings.target = *options.target;
     if (options.frequency) {
@@ -35,9 +28,7 @@ MonthsSummary runMonths(const batch::Options& options, batch::ByteSource& input,
         throw batch::BatchError(message::targetNeeded());
 
     const MonthsResult result = computeMonths(sheet.entries(), sheet.settings);
-    std::string text;
-    for (const std::vector<std::string>& record : sheetRecords(sheet, result))
-        batch::appendCsvRecord(text, record);
+    const std::string text = sheetText(sheet, result);
     batch::Encoder encoder(options.encoding);
     std::string encoded(options.encoding == batch::Encoding::Utf8WithBom ? batch::Bom : std::string_view());
     encoder.encode(text, encoded);

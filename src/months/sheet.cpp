@@ -1,6 +1,7 @@
 #include "months/sheet.h"
 
 #include "batch/headings.h"
+#include "batch/input_text.h"
 #include "batch/messages.h"
 #include "core/blanks.h"
 #include "core/plain_number.h"
@@ -239,7 +240,18 @@ Sheet readSheet(std::string_view name, const std::vector<batch::CsvRecord>& reco
     return sheet;
 }
 
-std::vector<std::vector<std::string>> sheetRecords(const Sheet& sheet, const MonthsResult& result)
+Sheet readSheetFile(std::string_view name, std::optional<batch::Encoding> statedEncoding, batch::ByteSource& input)
+{
+    const batch::Encoding encoding = batch::judgeInput(name, statedEncoding, input);
+    std::vector<batch::CsvRecord> records;
+    batch::readRecords(name, encoding, input, [&records](std::vector<batch::CsvRecord>& read) {
+        records.insert(records.end(), std::make_move_iterator(read.begin()), std::make_move_iterator(read.end()));
+        read.clear();
+    });
+    return readSheet(name, records);
+}
+
+std::string sheetText(const Sheet& sheet, const MonthsResult& result)
 {
     std::vector<std::vector<std::string>> records;
     std::vector<std::string> heading = sheet.headings;
@@ -260,7 +272,10 @@ std::vector<std::vector<std::string>> sheetRecords(const Sheet& sheet, const Mon
         records.push_back({item.caption, item.fileValue});
     for (const std::string& note : result.notes)
         records.push_back({std::string(PlanNoteCaption), note});
-    return records;
+    std::string text;
+    for (const std::vector<std::string>& record : records)
+        batch::appendCsvRecord(text, record);
+    return text;
 }
 
 std::vector<PlanItem> settingItems(const Sheet& sheet)

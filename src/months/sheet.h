@@ -1,6 +1,7 @@
 #pragma once
 
 #include "batch/csv.h"
+#include "batch/encoding.h"
 #include "months/months_calc.h"
 
 #include <array>
@@ -15,6 +16,10 @@
 // back next month: the columns worked out are recognised and made anew, the
 // plan's figures are made anew, and what the plan was worked out for (the
 // target, the frequency, the rule, the costs, the customer) is taken up.
+
+namespace kandelo::batch {
+class ByteSource;
+}
 
 namespace kandelo::months {
 
@@ -38,10 +43,15 @@ Sheet standardSheet(const std::vector<std::string>& otherHeadings = {});
 // the table takes, or a setting of the plan that names nothing it knows.
 Sheet readSheet(std::string_view name, const std::vector<batch::CsvRecord>& records);
 
-// The file of a sheet and its result: the heading and each month with the
-// columns worked out (yen as plain numbers), an empty row, the plan, what it
-// was worked out for, and its notes.
-std::vector<std::vector<std::string>> sheetRecords(const Sheet& sheet, const MonthsResult& result);
+// The sheet of a file, its encoding as stated or judged from the whole file
+// as the batch judges it. Raises batch::BatchError as readSheet does, and for
+// a file of no encoding or with a quote never closed.
+Sheet readSheetFile(std::string_view name, std::optional<batch::Encoding> statedEncoding, batch::ByteSource& input);
+
+// The file of a sheet and its result, as CSV in UTF-8: the heading and each
+// month with the columns worked out (yen as plain numbers), an empty row, the
+// plan, what it was worked out for, and its notes.
+std::string sheetText(const Sheet& sheet, const MonthsResult& result);
 
 // What the plan was worked out for, caption by caption, as the file and the
 // report give it: the target, the frequency, the rule, the costs, the

@@ -2,7 +2,6 @@
 
 #include "batch/encoding.h"
 #include "batch/input.h"
-#include "batch/input_text.h"
 #include "batch/messages.h"
 #include "forms/ui/desktop.h"
 #include "forms/ui/message_box.h"
@@ -83,15 +82,8 @@ private:
 // Reads a customer's file as the command line does. Raises batch::BatchError.
 Sheet readFile(const QString& path, const QByteArray& bytes)
 {
-    const std::string name = s(QDir::toNativeSeparators(path));
     BytesSource source(bytes);
-    const batch::Encoding encoding = batch::judgeInput(name, std::nullopt, source);
-    std::vector<batch::CsvRecord> records;
-    batch::readRecords(name, encoding, source, [&records](std::vector<batch::CsvRecord>& read) {
-        records.insert(records.end(), std::make_move_iterator(read.begin()), std::make_move_iterator(read.end()));
-        read.clear();
-    });
-    return readSheet(name, records);
+    return readSheetFile(s(QDir::toNativeSeparators(path)), std::nullopt, source);
 }
 
 } // namespace
@@ -601,10 +593,7 @@ bool MonthsWindow::openFile(const QString& path)
 
 bool MonthsWindow::writeFile(const QString& path)
 {
-    const Sheet current = sheet();
-    std::string text(batch::Bom);
-    for (const std::vector<std::string>& record : sheetRecords(current, result_))
-        batch::appendCsvRecord(text, record);
+    const std::string text = std::string(batch::Bom) + sheetText(sheet(), result_);
     QSaveFile file(path);
     const bool written = file.open(QIODevice::WriteOnly)
         && file.write(text.data(), qint64(text.size())) == qint64(text.size()) && file.commit();
