@@ -1,6 +1,6 @@
 #include "months/ui/months_charts.h"
 
-#include "core/plain_number.h"
+#include "core/display_pattern.h"
 #include "months/months_calc.h"
 
 #include <QFontMetricsF>
@@ -106,10 +106,17 @@ void drawLegend(QPainter& painter, QPointF at, const QFont& font,
     }
 }
 
-// A figure of a chart as the program writes numbers: "95", "92.5".
+// A figure of a chart as the program writes numbers: "95", "1,500".
 QString number(double value)
 {
-    return QString::fromStdString(core::plainNumberText(value));
+    return QString::fromStdString(core::groupedNumberText(value));
+}
+
+// The units of the plan as the plan writes them: "1,200 kvar", or "なし".
+QString unitsText(const std::optional<sc::StandardUnits>& units)
+{
+    return units ? QString::fromStdString(sc::unitTotalText(*units)) + QStringLiteral(" kvar")
+                 : QString::fromUtf8(NothingToOrderText.data(), qsizetype(NothingToOrderText.size()));
 }
 
 // A step of the scale: its figure left of the plot, and a light line across.
@@ -245,8 +252,9 @@ void paintNeedChart(QPainter& painter, const QRectF& area, const MonthsResult& r
     }
     painter.setPen(Qt::black);
     drawLegend(painter, QPointF(area.left(), area.top() + line * 1.2), font,
-        {{QStringLiteral("全体 %1 kvar").arg(number(bank)), Qt::SolidLine, std::nullopt},
-            {QStringLiteral("固定部分 %1 kvar").arg(number(fixed)), Qt::DashLine, std::nullopt}});
+        {{QStringLiteral("全体 %1").arg(unitsText(plan ? plan->fixedOnly : std::nullopt)), Qt::SolidLine, std::nullopt},
+            {QStringLiteral("固定部分 %1").arg(unitsText(plan ? plan->fixedPart : std::nullopt)), Qt::DashLine,
+                std::nullopt}});
     painter.restore();
 }
 
