@@ -14,12 +14,6 @@ namespace kandelo::batch {
 
 namespace {
 
-struct ReadingName {
-    Reading reading;
-    HeadingName name;
-    Text figure;
-};
-
 const std::array<ReadingName, 6>& readingNames()
 {
     static const std::array<ReadingName, 6> names{{
@@ -111,11 +105,6 @@ bool isUnitPart(std::string_view rest, const HeadingName& name)
     return false;
 }
 
-const ReadingName& nameOf(Reading reading)
-{
-    return readingNames()[static_cast<std::size_t>(reading)];
-}
-
 // A caption up to its first blank: "基本料金 （…）" gives "基本料金".
 std::string_view firstWord(std::string_view caption)
 {
@@ -168,6 +157,11 @@ std::vector<std::string> resultHeadingTexts()
 }
 
 } // namespace
+
+const ReadingName& nameOf(Reading reading)
+{
+    return readingNames()[static_cast<std::size_t>(reading)];
+}
 
 const std::vector<std::string_view>& resultHeadings()
 {

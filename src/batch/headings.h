@@ -1,5 +1,7 @@
 #pragma once
 
+#include "batch/messages.h"
+
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -64,6 +66,14 @@ struct HeadingName {
 bool headingNames(std::string_view heading, const HeadingName& name);
 
 enum class Reading { Kwh, Kvarh, Hours, Target, ContractKw, UnitPrice };
+
+// How a heading may name a reading, and the reading as a message names it.
+struct ReadingName {
+    Reading reading;
+    HeadingName name;
+    Text figure;
+};
+const ReadingName& nameOf(Reading reading);
 
 // The reading a heading names, as headingNames reads it: 有効電力量,
 // 有効電力量kWh, 有効電力量(kWh), 有効電力量（ｋWh）, kwh, KWh, 契約電力（ｋW）,

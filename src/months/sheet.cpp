@@ -15,25 +15,31 @@ namespace kandelo::months {
 namespace {
 
 // How a heading may name each figure, in the order of Field, and the figure
-// as a message names it.
+// as a message names it: the batch's names for the readings it shares.
 struct FieldName {
     batch::HeadingName name;
     batch::Text figure;
 };
+
+FieldName batchName(batch::Reading reading)
+{
+    const batch::ReadingName& named = batch::nameOf(reading);
+    return {named.name, named.figure};
+}
 
 const std::array<FieldName, FieldCount>& fieldNames()
 {
     static const std::array<FieldName, FieldCount> names{{
         {{"年月", "month", {"", ""}}, {"年月", "month"}},
         {{"日数", "days", {"日", ""}}, {"日数", "days"}},
-        {{"積算時間", "hours", {"h", ""}}, {"積算時間", "metering hours"}},
-        {{"有効電力量", "kwh", {"kwh", ""}}, {"有効電力量", "active energy"}},
-        {{"無効電力量", "kvarh", {"kvarh", ""}}, {"無効電力量", "reactive energy"}},
+        batchName(batch::Reading::Hours),
+        batchName(batch::Reading::Kwh),
+        batchName(batch::Reading::Kvarh),
         {{"有効指示数", "active_reading", {"", ""}}, {"有効指示数", "active register reading"}},
         {{"無効指示数", "reactive_reading", {"", ""}}, {"無効指示数", "reactive register reading"}},
         {{"乗率", "multiplier", {"倍", ""}}, {"乗率", "multiplier"}},
-        {{"契約電力", "contract_kw", {"kw", ""}}, {"契約電力", "contract demand"}},
-        {{"基本料金単価", "unit_price", {"円/kw", "円"}}, {"基本料金単価", "unit price"}},
+        batchName(batch::Reading::ContractKw),
+        batchName(batch::Reading::UnitPrice),
         {{"請求書の力率", "billed_pf", {"%", ""}}, {"請求書の力率", "billed power factor"}},
     }};
     return names;
